@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+namespace fendrake {
+
+// The visible text of an HTML page under the fixed rules the checks' offsets rely on:
+// CR LF line ends, collapsed blanks, no script/style/head/title, TAB between table cells.
+QString visibleText(const QString &html);
+
+struct HtmlDocument
+{
+    QString text;      // as visibleText()
+    QString title;     // the document's title, blanks collapsed
+    QStringList links; // href of every <a>/<area>, made absolute against the base, in document order
+};
+
+HtmlDocument parseHtmlDocument(const QString &html, const QUrl &baseUrl);
+
+} // namespace fendrake
