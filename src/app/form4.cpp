@@ -23,6 +23,9 @@ Form4::Form4(QWidget *parent)
       m_artwork(splashArtwork())
 {
     ui->setupUi(this);
+    QPalette white = ui->Label1->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    ui->Label1->setPalette(white);
 }
 
 Form4::~Form4() = default;
