@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include <array>
+
 namespace fendrake {
 
 namespace {
@@ -14,40 +16,25 @@ constexpr char16_t kLetters[] = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrst
 constexpr char16_t kLettersButX[] = u"ABCDEFGHIJKLMNOPQRSTUVWYZabcdefghijklmnopqrstuvwyz";
 constexpr char16_t kAllowedInputWords[] = u"允许输入的字符";
 
-struct ForbiddenSets
-{
-    ForbiddenSets()
-    {
-        const QString common = QString::fromUtf16(BadInputChars);
-        const QString letters = QString::fromUtf16(kLetters);
-        BadInputCharsEx = common + QStringLiteral("\" '") + QString::fromUtf16(kAllowedInputWords);
-        BadInputCharsQQ = BadInputCharsEx + letters;
-        BadInputCharsAreaCode = common + letters;
-        // The IP query reads an asterisk as 0, so the box lets it through.
-        BadInputCharsIP = QString(common).remove(u'*') + letters + QStringLiteral(",-");
-        BadInputCharsTelRange = common + letters + QStringLiteral(",.");
-        // An identity-card number may end in X.
-        BadInputCharsIDCard = common + QString::fromUtf16(kLettersButX);
-        BadInputCharsMobile = common + letters + QStringLiteral(".,");
-        BadInputCharsTel = common + letters;
-        BadInputCharsCommon = common;
-    }
+constexpr int kSetCount = int(ForbiddenSet::Tel) + 1;
 
-    QString BadInputCharsCommon;
-    QString BadInputCharsEx;
-    QString BadInputCharsQQ;
-    QString BadInputCharsAreaCode;
-    QString BadInputCharsTelRange;
-    QString BadInputCharsIP;
-    QString BadInputCharsIDCard;
-    QString BadInputCharsMobile;
-    QString BadInputCharsTel;
-};
-
-const ForbiddenSets &sets()
+std::array<QString, kSetCount> buildSets()
 {
-    static const ForbiddenSets instance;
-    return instance;
+    const QString BadInputChars = QString::fromUtf16(fendrake::BadInputChars);
+    const QString letters = QString::fromUtf16(kLetters);
+    const QString BadInputCharsEx = BadInputChars + QStringLiteral("\" '") + QString::fromUtf16(kAllowedInputWords);
+    const QString BadInputCharsQQ = BadInputCharsEx + letters;
+    const QString BadInputCharsAreaCode = BadInputChars + letters;
+    const QString BadInputCharsTelRange = BadInputChars + letters + QStringLiteral(",.");
+    // The IP query reads an asterisk as 0, so the box lets it through.
+    const QString BadInputCharsIP = QString(BadInputChars).remove(u'*') + letters + QStringLiteral(",-");
+    // An identity-card number may end in X.
+    const QString BadInputCharsIDCard = BadInputChars + QString::fromUtf16(kLettersButX);
+    const QString BadInputCharsMobile = BadInputChars + letters + QStringLiteral(".,");
+    const QString BadInputCharsTel = BadInputChars + letters;
+    // In the order of ForbiddenSet.
+    return {BadInputChars,   BadInputCharsEx,     BadInputCharsQQ,     BadInputCharsAreaCode, BadInputCharsTelRange,
+            BadInputCharsIP, BadInputCharsIDCard, BadInputCharsMobile, BadInputCharsTel};
 }
 
 bool isEnterKey(const QKeyEvent *event)
@@ -61,28 +48,8 @@ bool isEnterKey(const QKeyEvent *event)
 
 const QString &forbiddenChars(ForbiddenSet set)
 {
-    const ForbiddenSets &all = sets();
-    switch (set) {
-    case ForbiddenSet::Common:
-        return all.BadInputCharsCommon;
-    case ForbiddenSet::Ex:
-        return all.BadInputCharsEx;
-    case ForbiddenSet::QQ:
-        return all.BadInputCharsQQ;
-    case ForbiddenSet::AreaCode:
-        return all.BadInputCharsAreaCode;
-    case ForbiddenSet::TelRange:
-        return all.BadInputCharsTelRange;
-    case ForbiddenSet::IP:
-        return all.BadInputCharsIP;
-    case ForbiddenSet::IDCard:
-        return all.BadInputCharsIDCard;
-    case ForbiddenSet::Mobile:
-        return all.BadInputCharsMobile;
-    case ForbiddenSet::Tel:
-        return all.BadInputCharsTel;
-    }
-    Q_UNREACHABLE();
+    static const std::array<QString, kSetCount> sets = buildSets();
+    return sets.at(static_cast<std::size_t>(set));
 }
 
 bool isForbidden(ForbiddenSet set, QChar c)
