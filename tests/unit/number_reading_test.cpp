@@ -1,9 +1,15 @@
 #include "app/services/number_reading.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -125,14 +131,38 @@ TEST(ReadLeadingNumberTest, LongHexNeverFails)
     EXPECT_TRUE(std::isinf(readLeadingNumber(QStringLiteral("&H") + QString(300, u'F'))));
 }
 
+// A locale with a decimal comma: an installed one, else one compiled into a scratch folder.
+bool useDecimalCommaLocale(const QTemporaryDir &scratch)
+{
+    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
+        return true;
+    const QString localedef = QStandardPaths::findExecutable(QStringLiteral("localedef"));
+    if (localedef.isEmpty() || !scratch.isValid())
+        return false;
+    QProcess compile;
+    compile.start(localedef, {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
+                              QStringLiteral("UTF-8"), scratch.filePath(QStringLiteral("de_DE.UTF-8"))});
+    if (!compile.waitForFinished(60000) || compile.exitCode() != 0)
+        return false;
+    qputenv("LOCPATH", QFile::encodeName(scratch.path()));
+    return std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
 TEST(NumberReadingTest, DecimalPointIsAFullStopWhateverTheLocale)
 {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
-    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8"))
-        GTEST_SKIP() << "no locale with a decimal comma installed";
+    const QByteArray previousPath = qgetenv("LOCPATH");
+    QTemporaryDir scratch;
+    if (!useDecimalCommaLocale(scratch))
+        GTEST_SKIP() << "no locale with a decimal comma available";
+    ASSERT_EQ(std::strtod("1,5", nullptr), 1.5) << "the locale in use has no decimal comma";
     const double leading = readLeadingNumber(QStringLiteral("1.5"));
     const std::optional<double> strict = readNumber(QStringLiteral("2.5"));
     std::setlocale(LC_NUMERIC, previous.c_str());
+    if (previousPath.isEmpty())
+        qunsetenv("LOCPATH");
+    else
+        qputenv("LOCPATH", previousPath);
     EXPECT_DOUBLE_EQ(leading, 1.5);
     EXPECT_EQ(strict, 2.5);
 }
