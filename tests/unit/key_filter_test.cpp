@@ -176,14 +176,17 @@ TEST(FilterInputKeyTest, EnterRunsTheActionBeforeTheKeyGoesOn)
 TEST(FilterInputKeyTest, GuardButtonMustBeEnabledForEnter)
 {
     QLineEdit box;
-    QPushButton guard;
+    auto *guard = new QPushButton;
     int runs = 0;
     installKeyFilter(
-        &box, ForbiddenSet::Common, [&] { ++runs; }, &guard);
-    guard.setEnabled(false);
+        &box, ForbiddenSet::Common, [&] { ++runs; }, guard);
+    guard->setEnabled(false);
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(runs, 0);
-    guard.setEnabled(true);
+    guard->setEnabled(true);
+    QTest::keyClick(&box, Qt::Key_Return);
+    EXPECT_EQ(runs, 1);
+    delete guard;
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(runs, 1);
 }

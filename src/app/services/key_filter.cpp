@@ -59,7 +59,7 @@ bool isForbidden(ForbiddenSet set, QChar c)
 
 FilterInputKey::FilterInputKey(QLineEdit *box, std::optional<ForbiddenSet> set, std::function<void()> onEnter,
                                QAbstractButton *guard)
-    : QObject(box), m_box(box), m_set(set), m_onEnter(std::move(onEnter)), m_guard(guard)
+    : QObject(box), m_box(box), m_set(set), m_onEnter(std::move(onEnter)), m_guard(guard), m_guarded(guard != nullptr)
 {
     box->installEventFilter(this);
 }
@@ -84,7 +84,7 @@ bool FilterInputKey::eventFilter(QObject *watched, QEvent *event)
 
     if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnterKey(key) && m_onEnter && (!m_guard || m_guard->isEnabled()))
+        if (isEnterKey(key) && m_onEnter && (!m_guarded || (m_guard && m_guard->isEnabled())))
             m_onEnter();
 
         const QString typed = key->text();

@@ -55,6 +55,7 @@ private:
     std::optional<ForbiddenSet> m_set;
     std::function<void()> m_onEnter;
     QPointer<QAbstractButton> m_guard;
+    bool m_guarded; // a guard that is gone no longer allows the action
 };
 
 // Installs the filter on the box; the box owns it.
