@@ -63,7 +63,17 @@ protected:
         return splash->Form_Initialize();
     }
 
+    // A fresh server for one case's route of the notice page.
+    void useRoutedServer()
+    {
+        proxy.reset();
+        routedServer = std::make_unique<FixtureServer>();
+        ASSERT_TRUE(routedServer->start());
+        proxy = std::make_unique<ScopedProxyEnvironment>(routedServer->proxyAddress());
+    }
+
     FixtureServer server;
+    std::unique_ptr<FixtureServer> routedServer;
     std::unique_ptr<ScopedProxyEnvironment> proxy;
     FetchLimits savedLimits;
     PauseClock savedClock;
@@ -102,12 +112,12 @@ TEST_F(SplashTest, AnyOtherVersionShowsTheExactInformationMessage)
         {"ascii colon", gbkPage(QStringLiteral("The Newest Vision:4.02########")), QStringLiteral(":4.02")},
     };
     for (const auto &c : cases) {
-        server.clearRequests();
         messages.clear();
+        useRoutedServer();
         if (c.body)
-            server.addBody(kBlog, kNoticePath, *c.body);
+            routedServer->addBody(kBlog, kNoticePath, *c.body);
         else
-            server.addPage(kBlog, kNoticePath, QStringLiteral("update-notice/newer.html"));
+            routedServer->addPage(kBlog, kNoticePath, QStringLiteral("update-notice/newer.html"));
         ASSERT_TRUE(runSplash()) << c.name;
         ASSERT_EQ(messages.messages().size(), 1u) << c.name;
         const auto &message = messages.messages().front();
@@ -130,6 +140,10 @@ TEST_F(SplashTest, UnreadableOrUncuttablePageShowsNothing)
     FixtureReply missing;
     missing.status = 404;
     missing.body = gbkPage(QStringLiteral("找不到页面"));
+    FixtureReply unclosed;
+    unclosed.body = gbkPage(QStringLiteral("The Newest Vision：4.03"));
+    FixtureReply closedFirst;
+    closedFirst.body = gbkPage(QStringLiteral("########The Newest Vision：4.03########"));
     const struct
     {
         const char *name;
@@ -138,12 +152,12 @@ TEST_F(SplashTest, UnreadableOrUncuttablePageShowsNothing)
         {"stalled", stall},
         {"dropped", drop},
         {"not found", missing},
-        {"no closing marker", FixtureReply{.body = gbkPage(QStringLiteral("The Newest Vision：4.03"))}},
-        {"closing marker first",
-         FixtureReply{.body = gbkPage(QStringLiteral("########The Newest Vision：4.03########"))}},
+        {"no closing marker", unclosed},
+        {"closing marker first", closedFirst},
     };
     for (const auto &c : cases) {
-        server.addReply(kBlog, kNoticePath, c.reply);
+        useRoutedServer();
+        routedServer->addReply(kBlog, kNoticePath, c.reply);
         ASSERT_TRUE(runSplash()) << c.name;
         EXPECT_TRUE(messages.messages().empty()) << c.name;
         EXPECT_FALSE(splash->isVisible()) << c.name;

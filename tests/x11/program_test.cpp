@@ -36,8 +36,8 @@ QStringList xdotool(const QStringList &arguments)
 
 QStringList windowsNamed(qint64 pid, const QString &pattern)
 {
-    return xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                    QString::number(pid), QStringLiteral("--name"), pattern});
+    return xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), pattern});
 }
 
 // The real program against the fixture proxy, with a lock folder of its own.
