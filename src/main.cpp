@@ -1,3 +1,4 @@
+#include "app/fonts.h"
 #include "app/form1.h"
 #include "app/form4.h"
 #include "app/single_instance.h"
@@ -7,6 +8,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    fendrake::installFontSubstitutions();
     // Every end of the run is explicit: neither the splash going away nor a secondary window
     // closing ends it.
     QApplication::setQuitOnLastWindowClosed(false);
