@@ -19,6 +19,8 @@ int main(int argc, char **argv)
             return 0;
     }
     fendrake::Form1 window;
+    if (window.isSecondCopy())
+        return 0;
     window.show();
     return app.exec();
 }
