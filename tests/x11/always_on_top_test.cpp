@@ -1,6 +1,9 @@
 #include "app/always_on_top.h"
+#include "app/form1.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -39,4 +42,47 @@ TEST(AlwaysOnTop, WindowNotYetShownTakesTheHintWhenShown)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+namespace {
+
+// The window's place and size as the X server has them.
+QString serverGeometry(WId window)
+{
+    QProcess xdotool;
+    xdotool.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"), QString::number(window)});
+    xdotool.waitForFinished(5000);
+    return QString::fromLatin1(xdotool.readAllStandardOutput()).section(u'\n', 1);
+}
+
+bool mappedOnServer(WId window)
+{
+    QProcess xwininfo;
+    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    xwininfo.waitForFinished(5000);
+    return xwininfo.readAllStandardOutput().contains("Map State: IsViewable");
+}
+
+} // namespace
+
+TEST(AlwaysOnTop, Check1KeepsTheMainWindowMappedInPlace)
+{
+    fendrake::Form1 form;
+    form.move(100, 60);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(200);
+    const WId window = form.winId();
+    const QString before = serverGeometry(window);
+    ASSERT_FALSE(before.isEmpty());
+    auto *check = form.findChild<QCheckBox *>(QStringLiteral("Check1"));
+    ASSERT_NE(check, nullptr);
+    for (bool onTop : {true, false}) {
+        QTest::mouseClick(check, Qt::LeftButton);
+        QTest::qWait(300);
+        EXPECT_EQ(check->isChecked(), onTop);
+        EXPECT_EQ(form.winId(), window) << "the native window is not re-created";
+        EXPECT_TRUE(mappedOnServer(window)) << onTop;
+        EXPECT_EQ(serverGeometry(window), before) << onTop;
+    }
 }
