@@ -8,6 +8,7 @@
 #include "app/services/browser_control.h"
 #include "app/single_instance.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
@@ -112,8 +113,19 @@ void Form1::Form_Activate()
 
 void Form1::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            if (!m_activatedBefore || m_leftForOwnWindow)
+                Form_Activate();
+            m_activatedBefore = true;
+        } else {
+            // Only a return from one of the program's own windows counts as an activation; a message
+            // box, a file dialog or another program gives the focus back where it was.
+            const QWidget *next = QApplication::activeWindow();
+            m_leftForOwnWindow =
+                next && next != this && qstrncmp(next->metaObject()->className(), "fendrake::Form", 14) == 0;
+        }
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -97,6 +97,8 @@ private:
     Ui::Form1 ui;
     std::unique_ptr<HotKey> m_hotKey;
     bool m_secondCopy = false;
+    bool m_activatedBefore = false;
+    bool m_leftForOwnWindow = false;
 };
 
 } // namespace fendrake

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/form4.h"
 #include "app/services/browser_control.h"
 #include "app/single_instance.h"
 #include "widget_lookup.h"
@@ -6,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -109,21 +111,40 @@ TEST(Form1Startup, BrowserControlsStandUnseenInTheirPanels)
     }
 }
 
-TEST(Form1Startup, EveryActivationPutsTheFocusIntoText5)
+TEST(Form1Startup, ActivationFromAProgramWindowPutsTheFocusIntoText5)
 {
     Form1 form;
     ASSERT_TRUE(showActive(&form));
     auto *text5 = childNamed<QLineEdit>(&form, "Text5");
-    EXPECT_EQ(QApplication::focusWidget(), text5);
+    EXPECT_EQ(QApplication::focusWidget(), text5) << "first activation";
 
-    QWidget other;
-    ASSERT_TRUE(showActive(&other));
-    // The user had clicked into a query box before leaving.
     auto *box = childNamed<QLineEdit>(&form, "txtShouJi");
     form.findChild<QPushButton *>("cmdShouJi")->click();
-    ASSERT_TRUE(box->isVisible());
+    ASSERT_EQ(QApplication::focusWidget(), box);
+
+    // Another window of the program (the splash stands in for the about window here).
+    fendrake::Form4 programWindow;
+    ASSERT_TRUE(showActive(&programWindow));
     ASSERT_TRUE(showActive(&form));
     EXPECT_EQ(QApplication::focusWidget(), text5);
+}
+
+TEST(Form1Startup, ReturnFromAMessageBoxOrOtherWindowKeepsTheFocus)
+{
+    Form1 form;
+    ASSERT_TRUE(showActive(&form));
+    auto *box = childNamed<QLineEdit>(&form, "txtShouJi");
+    form.findChild<QPushButton *>("cmdShouJi")->click();
+    ASSERT_EQ(QApplication::focusWidget(), box);
+
+    QMessageBox message(QMessageBox::Information, QStringLiteral("t"), QStringLiteral("x"), QMessageBox::Ok, &form);
+    QWidget elsewhere;
+    for (QWidget *other : {static_cast<QWidget *>(&message), &elsewhere}) {
+        ASSERT_TRUE(showActive(other));
+        other->hide();
+        ASSERT_TRUE(showActive(&form));
+        EXPECT_EQ(QApplication::focusWidget(), box);
+    }
 }
 
 TEST(Form1Startup, Check1ChangesOnlyTheStackingOfTheShownWindow)
