@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLayout>
+#include <QThread>
 
 #include <exception>
 
@@ -35,9 +36,12 @@ template <typename Step> void guarded(Step step)
 }
 
 // Ends the run at once: the event loop returns and main unwinds; no window is asked anything.
+// Without a running loop (a window driven by a test) there is no run to end, and exit() would
+// leave every later event loop of the process ending at once.
 void endProgram()
 {
-    QCoreApplication::exit(0);
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -205,4 +206,21 @@ TEST(Form1Startup, FirstCopyRunsTheWholeSetUp)
     Form1 form;
     EXPECT_FALSE(form.isSecondCopy());
     EXPECT_EQ(childNamed<QComboBox>(&form, "Combo1")->count(), 34);
+}
+
+TEST(Form1Startup, ClosingAWindowOutsideTheRunLeavesLaterEventLoopsWorking)
+{
+    {
+        Form1 form;
+        form.show();
+        form.close();
+    }
+    QEventLoop loop;
+    bool ran = false;
+    QTimer::singleShot(0, [&] {
+        ran = true;
+        loop.exit(7);
+    });
+    EXPECT_EQ(loop.exec(), 7);
+    EXPECT_TRUE(ran);
 }
