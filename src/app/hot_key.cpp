@@ -116,20 +116,23 @@ bool HotKey::nativeEventFilter(const QByteArray &eventType, void *message, qintp
     const unsigned int relevant = ShiftMask | ControlMask | Mod1Mask | Mod4Mask;
     if (key->detail != m_keycode || (key->state & relevant) != m_modifiers)
         return false;
-    activateWindow();
-    return true;
+    // Activate once the toolkit has taken the key press's time: the server refuses a focus change
+    // stamped earlier than the one that gave another program the focus.
+    QMetaObject::invokeMethod(
+        qApp, [window = m_window] { activate(window); }, Qt::QueuedConnection);
+    return false;
 }
 
-void HotKey::activateWindow()
+void HotKey::activate(QWidget *window)
 {
-    if (!m_window)
+    if (!window)
         return;
-    if (m_window->isMinimized())
-        m_window->showNormal();
+    if (window->isMinimized())
+        window->showNormal();
     else
-        m_window->show();
-    m_window->raise();
-    m_window->activateWindow();
+        window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace fendrake

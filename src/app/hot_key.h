@@ -24,7 +24,7 @@ public:
 private:
     void grab();
     void ungrab();
-    void activateWindow();
+    static void activate(QWidget *window);
 
     QPointer<QWidget> m_window;
     bool m_active = false;
