@@ -110,6 +110,9 @@ bool FixtureServer::start(int port)
         m_stopping = false;
     }
     m_thread = std::thread([this] { m_server->listen_after_bind(); });
+    // stop() only reaches a server that runs: wait for it, or a quick stop would hang in accept().
+    while (!m_server->is_running() && m_thread.joinable())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return true;
 }
 
