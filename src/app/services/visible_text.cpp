@@ -5,10 +5,13 @@
 
 #include <gumbo.h>
 
+#include <chrono>
+#include <csetjmp>
 #include <cstdlib>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
+#include <unordered_set>
 #include <vector>
 
 namespace fendrake {
@@ -25,12 +28,18 @@ constexpr int kMaxNesting = 256;
 // Pages above this size are cut before parsing; the checks read pages of a few tens of kilobytes.
 constexpr qsizetype kMaxHtmlBytes = 8 * 1024 * 1024;
 
-// Gumbo frees its tree recursively, which a deep tree turns into a stack overflow; all of its
-// allocations go into one arena that is released in one go instead.
+// Pathological markup can still make gumbo's tree builder slow; a parse that has not finished
+// by then is abandoned and the page reads as empty.
+constexpr std::chrono::seconds kParseBudget{4};
+
+// Every block gumbo allocates lives here, so that the tree is released without gumbo's recursive
+// free (a deep tree would overflow the stack) and an abandoned parse leaks nothing.
 class Arena
 {
 public:
-    Arena() = default;
+    explicit Arena(std::jmp_buf *escape) : m_escape(escape), m_deadline(std::chrono::steady_clock::now() + kParseBudget)
+    {
+    }
     Arena(const Arena &) = delete;
     Arena &operator=(const Arena &) = delete;
     ~Arena()
@@ -42,39 +51,59 @@ public:
     static void *allocate(void *userdata, size_t size)
     {
         auto *arena = static_cast<Arena *>(userdata);
+        // Gumbo allocates for every token, so this is where a parse past its time is stopped. The
+        // jump only crosses gumbo's C frames and this one, none of which owns anything.
+        if (++arena->m_calls % 256 == 0 && std::chrono::steady_clock::now() > arena->m_deadline)
+            std::longjmp(*arena->m_escape, 1);
         void *block = std::malloc(size == 0 ? 1 : size);
         if (!block)
             std::abort();
-        arena->m_blocks.push_back(block);
+        arena->m_blocks.insert(block);
         return block;
     }
 
-    // Gumbo frees as it goes (buffers it grows); those blocks are kept until the arena ends.
-    static void deallocate(void *, void *) {}
+    static void deallocate(void *userdata, void *block)
+    {
+        if (block && static_cast<Arena *>(userdata)->m_blocks.erase(block))
+            std::free(block);
+    }
 
 private:
-    std::vector<void *> m_blocks;
+    std::jmp_buf *m_escape;
+    std::chrono::steady_clock::time_point m_deadline;
+    unsigned int m_calls = 0;
+    std::unordered_set<void *> m_blocks;
 };
 
+// The tree of one page, or no tree when the parse ran out of time.
 class ParsedHtml
 {
 public:
-    explicit ParsedHtml(const QByteArray &utf8)
+    explicit ParsedHtml(const QByteArray &utf8) : m_utf8(utf8), m_arena(&m_escape)
     {
         GumboOptions options = kGumboDefaultOptions;
         options.allocator = &Arena::allocate;
         options.deallocator = &Arena::deallocate;
         options.userdata = &m_arena;
         options.max_errors = 0;
-        m_utf8 = utf8;
-        m_output = gumbo_parse_with_options(&options, m_utf8.constData(), size_t(m_utf8.size()));
+        m_output = parse(options);
     }
+    ParsedHtml(const ParsedHtml &) = delete;
+    ParsedHtml &operator=(const ParsedHtml &) = delete;
 
     const GumboNode *root() const { return m_output ? m_output->root : nullptr; }
 
 private:
-    Arena m_arena;
+    GumboOutput *parse(const GumboOptions &options)
+    {
+        if (setjmp(m_escape) != 0)
+            return nullptr;
+        return gumbo_parse_with_options(&options, m_utf8.constData(), size_t(m_utf8.size()));
+    }
+
     QByteArray m_utf8; // gumbo's nodes point into the source
+    std::jmp_buf m_escape;
+    Arena m_arena;
     GumboOutput *m_output = nullptr;
 };
 
@@ -106,6 +135,19 @@ bool isRawTextTag(const QByteArray &name)
     return isOneOf(name, {"script", "style", "textarea", "title", "xmp", "iframe", "noembed", "noframes", "noscript"});
 }
 
+// Their end tags close only themselves; the tree builder reopens what they enclosed.
+bool isFormattingTag(const QByteArray &name)
+{
+    return isOneOf(name,
+                   {"a", "b", "big", "code", "em", "font", "i", "nobr", "s", "small", "strike", "strong", "tt", "u"});
+}
+
+// An end tag does not reach past these to close an element opened before them.
+bool isScopeBoundary(const QByteArray &name)
+{
+    return isOneOf(name, {"table", "applet", "marquee", "object", "template"});
+}
+
 bool isAsciiLetter(char c)
 {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
@@ -116,37 +158,65 @@ bool isTagSpace(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
 }
 
-// Index of the '>' that ends the tag whose attributes start at from (size when none), skipping
-// quoted attribute values so that markup inside them is not taken for tags.
-qsizetype tagEnd(const QByteArray &html, qsizetype from)
+// Index of the '>' that ends a tag whose attributes start at i (size when none), reading
+// attributes as the tokenizer does so that markup inside quoted values is not taken for tags.
+qsizetype tagEnd(const QByteArray &html, qsizetype i)
 {
     const qsizetype size = html.size();
-    qsizetype i = from;
-    while (i < size && html[i] != '>') {
-        if (html[i] == '=') {
+    while (i < size) {
+        const char c = html[i];
+        if (c == '>')
+            return i;
+        if (isTagSpace(c) || c == '/') {
             ++i;
-            while (i < size && isTagSpace(html[i]))
-                ++i;
-            if (i < size && (html[i] == '"' || html[i] == '\'')) {
-                const qsizetype close = html.indexOf(html[i], i + 1);
-                if (close < 0)
-                    return size;
-                i = close + 1;
-            }
             continue;
         }
+        ++i; // an attribute name's first character may be anything, '=' and quotes included
+        while (i < size && !isTagSpace(html[i]) && html[i] != '/' && html[i] != '>' && html[i] != '=')
+            ++i;
+        while (i < size && isTagSpace(html[i]))
+            ++i;
+        if (i >= size || html[i] != '=')
+            continue;
         ++i;
+        while (i < size && isTagSpace(html[i]))
+            ++i;
+        if (i < size && (html[i] == '"' || html[i] == '\'')) {
+            const qsizetype close = html.indexOf(html[i], i + 1);
+            if (close < 0)
+                return size;
+            i = close + 1;
+        } else {
+            while (i < size && !isTagSpace(html[i]) && html[i] != '>')
+                ++i;
+        }
     }
-    return i;
+    return size;
+}
+
+// Start of the end tag "</name" that closes raw text begun at from (size when none).
+qsizetype rawTextEnd(const QByteArray &lower, const QByteArray &name, qsizetype from)
+{
+    const QByteArray closing = "</" + name;
+    qsizetype at = lower.indexOf(closing, from);
+    while (at >= 0) {
+        const qsizetype after = at + closing.size();
+        if (after >= lower.size() || isTagSpace(lower[after]) || lower[after] == '/' || lower[after] == '>')
+            return at;
+        at = lower.indexOf(closing, after);
+    }
+    return lower.size();
 }
 
 // Drops start tags that would open an element deeper than kMaxNesting. The depth follows the
-// markup as a tokenizer reads it (comments and raw text skipped, end tags matched by name), so
-// only pages nested that deep lose their deepest tags; their text stays.
+// markup as the tokenizer reads it (comments and raw text skipped, end tags matched by name within
+// their scope), so only pages nested that deep lose their deepest tags; their text stays. The
+// parse budget covers what this model of the tree builder misses.
 QByteArray limitNesting(const QByteArray &html)
 {
     const qsizetype size = html.size();
     const QByteArray lower = html.toLower();
+    const QByteArrayView view(lower);
     QByteArray out;
     std::vector<QByteArray> open;
     qsizetype copied = 0;
@@ -156,15 +226,28 @@ QByteArray limitNesting(const QByteArray &html)
             ++i;
             continue;
         }
-        if (QByteArrayView(lower).sliced(i).startsWith("<!--")) {
+        if (view.sliced(i).startsWith("<!--")) {
             const qsizetype close = lower.indexOf("-->", i + 4);
             i = close < 0 ? size : close + 3;
             continue;
         }
-        const bool isEnd = html[i + 1] == '/';
+        const char next = html[i + 1];
+        if (next == '!' || next == '?') { // doctype, CDATA and bogus comments end at the next '>'
+            const qsizetype close = lower.indexOf('>', i + 2);
+            i = close < 0 ? size : close + 1;
+            continue;
+        }
+        const bool isEnd = next == '/';
         const qsizetype nameStart = i + (isEnd ? 2 : 1);
-        if (nameStart >= size || !isAsciiLetter(html[nameStart])) {
-            ++i;
+        if (nameStart >= size)
+            break;
+        if (!isAsciiLetter(html[nameStart])) {
+            if (isEnd) { // "</>" is dropped, "</ ..." is a bogus comment
+                const qsizetype close = lower.indexOf('>', nameStart);
+                i = close < 0 ? size : close + 1;
+            } else {
+                ++i;
+            }
             continue;
         }
         qsizetype nameEnd = nameStart;
@@ -172,29 +255,35 @@ QByteArray limitNesting(const QByteArray &html)
             ++nameEnd;
         const QByteArray name = lower.sliced(nameStart, nameEnd - nameStart);
         const qsizetype end = tagEnd(html, nameEnd);
-        const qsizetype next = end < size ? end + 1 : size;
-        if (isEnd) {
+        const qsizetype after = end < size ? end + 1 : size;
+        if (name == "html" || name == "body" || name == "head") {
+            // never nested: the parser merges them into the one it has
+        } else if (isEnd) {
             for (auto it = open.rbegin(); it != open.rend(); ++it) {
                 if (*it == name) {
-                    open.erase(std::next(it).base(), open.end());
+                    if (isFormattingTag(name))
+                        open.erase(std::next(it).base());
+                    else
+                        open.erase(std::next(it).base(), open.end());
                     break;
                 }
+                if (isScopeBoundary(*it))
+                    break;
             }
         } else if (name == "plaintext") {
             break;
         } else if (isRawTextTag(name)) {
-            const qsizetype close = lower.indexOf("</" + name, next);
-            i = close < 0 ? size : close;
+            i = rawTextEnd(lower, name, after);
             continue;
         } else if (!isVoidTag(name) && !isSiblingTag(name)) {
             if (open.size() >= size_t(kMaxNesting)) {
                 out.append(html.constData() + copied, i - copied);
-                copied = next;
+                copied = after;
             } else {
                 open.push_back(name);
             }
         }
-        i = next;
+        i = after;
     }
     if (copied == 0)
         return html;
