@@ -289,6 +289,7 @@ void FixtureServer::handle(const httplib::Request &request, httplib::Response &r
             fallback.status = 404;
             fallback.body = kNotFoundPage;
         } else {
+            fallback.status = 502;
             fallback.behaviour = FixtureReply::Behaviour::Drop;
         }
         reply = fallback;
