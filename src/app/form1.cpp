@@ -1,9 +1,20 @@
 #include "app/form1.h"
 
+#include "app/always_on_top.h"
 #include "app/app_resources.h"
+#include "app/hot_key.h"
 #include "app/input_keys.h"
+#include "app/region_lists.h"
+#include "app/services/browser_control.h"
+#include "app/single_instance.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLayout>
+#include <QThread>
+
+#include <exception>
 
 namespace fendrake {
 
@@ -13,6 +24,24 @@ namespace {
 constexpr int twips(int value)
 {
     return value / 15;
+}
+
+// The set-up skips a step that fails and goes on with the next, reporting nothing.
+template <typename Step> void guarded(Step step)
+{
+    try {
+        step();
+    } catch (const std::exception &) {
+    }
+}
+
+// Ends the run at once: the event loop returns and main unwinds; no window is asked anything.
+// Without a running loop (a window driven by a test) there is no run to end, and exit() would
+// leave every later event loop of the process ending at once.
+void endProgram()
+{
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 } // namespace
@@ -25,14 +54,105 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     // uic drops a text made only of white space, so the TAB of this work box is set here.
     ui.Text6->setText(QStringLiteral("\t"));
+    createBrowserControls();
     connectNavigation();
     wireInputKeys(*this);
     Form_Load();
 }
 
+Form1::~Form1() = default;
+
+void Form1::createBrowserControls()
+{
+    const auto make = [](QWidget *owner, const char *name) {
+        auto *control = new BrowserControl(owner);
+        control->setObjectName(QString::fromLatin1(name));
+        return control;
+    };
+    WebICP = make(ui.frmICP, "WebICP");
+    WebUS = make(ui.frmUSafe, "WebUS");
+    WebMX = make(ui.frmMX, "WebMX");
+    WebTB = make(ui.centralwidget, "WebTB");
+    WebQQ = make(ui.frmQQ, "WebQQ");
+    WebTel = make(ui.frmTelWZ, "WebTel");
+}
+
 void Form1::Form_Load()
 {
-    cmdChuJi_Click();
+    // A second copy ends before anything else, so the running copy keeps its hot key.
+    if (anotherCopyRunning()) {
+        m_secondCopy = true;
+        return;
+    }
+    guarded([this] { m_hotKey = std::make_unique<HotKey>(this); });
+    guarded([this] { WebICP->setSilent(true); });
+    guarded([this] { cmdChuJi_Click(); });
+    for (QLabel *link : {ui.frmGongShang->ui.Label3, ui.frmGongShang->ui.Label4}) {
+        guarded([link] {
+            QFont font = link->font();
+            font.setUnderline(true);
+            link->setFont(font);
+        });
+    }
+    for (const QString &row : provinceRows())
+        guarded([&] { ui.frmGongShang->ui.Combo1->addItem(row); });
+    for (const QString &row : cityRows())
+        guarded([&] { ui.frmGongShang->ui.Combo2->addItem(row); });
+    // Appending selects the first row of a list; the set-up selects none.
+    ui.frmGongShang->ui.Combo1->setCurrentIndex(-1);
+    ui.frmGongShang->ui.Combo2->setCurrentIndex(-1);
+    const QList<QFrame *> panels = {ui.frmTelWZ, ui.frmShouJi,  ui.frmIP,        ui.frmShenFenZheng, ui.frmZhuJi,
+                                    ui.frmRenQi, ui.frmLiuXing, ui.frmICP,       ui.frmMX,           ui.frmQQ,
+                                    ui.frmUSafe, ui.frmTB,      ui.frmGongShang, ui.frmSL,           ui.frmYuMing};
+    for (QFrame *panel : panels)
+        guarded([panel] { panel->setFrameShape(QFrame::NoFrame); });
+}
+
+// Every activation puts the focus into the box outside the visible area, so no input box shows a
+// caret until the user clicks one. The splash is long gone by then and stays so.
+void Form1::Form_Activate()
+{
+    ui.Text5->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            if (!m_activatedBefore || m_leftForOwnWindow)
+                Form_Activate();
+            m_activatedBefore = true;
+        } else {
+            // Only a return from one of the program's own windows counts as an activation; a message
+            // box, a file dialog or another program gives the focus back where it was.
+            const QWidget *next = QApplication::activeWindow();
+            m_leftForOwnWindow =
+                next && next != this && qstrncmp(next->metaObject()->className(), "fendrake::Form", 14) == 0;
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    endProgram();
+}
+
+void Form1::Check1_Click()
+{
+    setAlwaysOnTop(this, ui.Check1->isChecked());
+}
+
+void Form1::Command2_Click()
+{
+    endProgram();
+}
+
+void Form1::mnuEnd_Click()
+{
+    hide();
+    endProgram();
 }
 
 void Form1::connectNavigation()
@@ -56,6 +176,10 @@ void Form1::connectNavigation()
     connect(ui.cmdEmail, &QPushButton::clicked, this, &Form1::cmdEmail_Click);
     connect(ui.cmdSafe, &QPushButton::clicked, this, &Form1::cmdSafe_Click);
     connect(ui.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+
+    connect(ui.Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
+    connect(ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(ui.mnuEnd, &QAction::triggered, this, &Form1::mnuEnd_Click);
 }
 
 void Form1::cmdChuJi_Click()

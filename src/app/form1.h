@@ -1,10 +1,16 @@
 #pragma once
 
+#include "app/services/pending_query.h"
 #include "ui_form1.h"
 
 #include <QMainWindow>
 
+#include <memory>
+
 namespace fendrake {
+
+class BrowserControl;
+class HotKey;
 
 // The main window: three levels of check buttons, the intro panel and the fifteen query panels.
 class Form1 : public QMainWindow
@@ -13,6 +19,26 @@ class Form1 : public QMainWindow
 
 public:
     explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The set-up found another running copy: this run must end without showing anything.
+    bool isSecondCopy() const { return m_secondCopy; }
+
+    // The hidden browsers of the browser-driven checks, each in its panel (WebTB on the window).
+    BrowserControl *WebICP = nullptr;
+    BrowserControl *WebUS = nullptr;
+    BrowserControl *WebMX = nullptr;
+    BrowserControl *WebTB = nullptr;
+    BrowserControl *WebQQ = nullptr;
+    BrowserControl *WebTel = nullptr;
+
+    // Set before a panel's browser loads a page; taken by the handler that evaluates it.
+    PendingQuery ICPQueryPending;
+    PendingQuery USQueryPending;
+    PendingQuery MXQueryPending;
+    PendingQuery TBQueryPending;
+    PendingQuery QQQueryPending;
+    PendingQuery TelQueryPending;
 
     DomainRegistrationPanel *yuMingPanel() const { return ui.frmYuMing; }
     HostLocationPanel *zhuJiPanel() const { return ui.frmZhuJi; }
@@ -51,14 +77,28 @@ private slots:
     void cmdSafe_Click();
     void Command7_Click();
 
+    void Check1_Click();
+    void Command2_Click();
+    void mnuEnd_Click();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void Form_Load();
+    void Form_Activate();
+    void createBrowserControls();
     void connectNavigation();
     void selectLevel(QWidget *group, int zhongJiTop, int gaojiTop);
     void showPanel(QWidget *panel, QWidget *focusBox);
     void ResetQueryPanels();
 
     Ui::Form1 ui;
+    std::unique_ptr<HotKey> m_hotKey;
+    bool m_secondCopy = false;
+    bool m_activatedBefore = false;
+    bool m_leftForOwnWindow = false;
 };
 
 } // namespace fendrake

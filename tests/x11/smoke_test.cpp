@@ -1,7 +1,10 @@
+#include "fixture_server.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,7 +40,15 @@ TEST(Smoke, ProgramMapsItsMainWindowOnTheDisplay)
     QTemporaryDir scratch;
     ASSERT_TRUE(scratch.isValid());
 
+    // The start-up reads the update notice page: through the fixture proxy, never the real network,
+    // and with a lock folder of its own so no other copy stops this one.
+    fendrake::test::FixtureServer server;
+    ASSERT_TRUE(server.start());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("http_proxy"), server.proxyAddress());
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), scratch.path());
     QProcess program;
+    program.setProcessEnvironment(environment);
     program.setProgram(QStringLiteral(FENDRAKE_BINARY));
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start();

@@ -1,0 +1,195 @@
+#include "app/form4.h"
+#include "app/services/http_fetch.h"
+#include "app/services/pause.h"
+#include "app/single_instance.h"
+#include "fixture_server.h"
+#include "qt_printers.h"
+#include "recorders.h"
+
+#include <QLabel>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+using namespace fendrake;
+using fendrake::test::FixtureReply;
+using fendrake::test::FixtureServer;
+using fendrake::test::MessageRecorder;
+using fendrake::test::ScopedProxyEnvironment;
+
+namespace {
+
+constexpr auto kBlog = "blog.fendrake.net";
+constexpr auto kNoticePath = "/post/update-notice.html";
+
+QByteArray gbkPage(const QString &text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(QStringLiteral("<html><body><p>") + text + QStringLiteral("</p></body></html>"));
+}
+
+class SplashTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.start());
+        proxy = std::make_unique<ScopedProxyEnvironment>(server.proxyAddress());
+        savedLimits = fetchLimits();
+        FetchLimits limits = savedLimits;
+        limits.totalTimeout = std::chrono::milliseconds(1000);
+        setFetchLimits(limits);
+        // Each reading of the clock is a second later: the pause ends on its second reading.
+        savedClock = setPauseClock([this] {
+            visibleDuringPause = visibleDuringPause.value_or(true) && splash && splash->isVisible();
+            return clockSeconds++;
+        });
+    }
+
+    void TearDown() override
+    {
+        setPauseClock(savedClock);
+        setFetchLimits(savedLimits);
+    }
+
+    // Runs the splash sequence; the messages it showed are left in the recorder.
+    bool runSplash()
+    {
+        splash = std::make_unique<Form4>();
+        return splash->Form_Initialize();
+    }
+
+    // A fresh server for one case's route of the notice page.
+    void useRoutedServer()
+    {
+        proxy.reset();
+        routedServer = std::make_unique<FixtureServer>();
+        ASSERT_TRUE(routedServer->start());
+        proxy = std::make_unique<ScopedProxyEnvironment>(routedServer->proxyAddress());
+    }
+
+    FixtureServer server;
+    std::unique_ptr<FixtureServer> routedServer;
+    std::unique_ptr<ScopedProxyEnvironment> proxy;
+    FetchLimits savedLimits;
+    PauseClock savedClock;
+    qint64 clockSeconds = 1000;
+    std::optional<bool> visibleDuringPause;
+    MessageRecorder messages;
+    std::unique_ptr<Form4> splash;
+};
+
+} // namespace
+
+TEST_F(SplashTest, CurrentVersionShowsNoMessageAndTheSplashGoesAway)
+{
+    ASSERT_TRUE(runSplash());
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_EQ(visibleDuringPause, true);
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(server.requests().front().host, QString::fromLatin1(kBlog));
+    EXPECT_EQ(server.requests().front().pathAndQuery, QString::fromLatin1(kNoticePath));
+    EXPECT_TRUE(splash->PageText.contains(QStringLiteral("The Newest Vision：4.02########")));
+    EXPECT_EQ(splash->PageText.mid(splash->MarkPos1 - 1, splash->MarkPos2 - splash->MarkPos1), QStringLiteral("4.02"));
+}
+
+TEST_F(SplashTest, AnyOtherVersionShowsTheExactInformationMessage)
+{
+    const struct
+    {
+        const char *name;
+        std::optional<QByteArray> body; // nullopt: the newer fixture page
+        QString shown;
+    } cases[] = {
+        {"newer page", std::nullopt, QStringLiteral("4.03")},
+        {"older", gbkPage(QStringLiteral("The Newest Vision：4.01########")), QStringLiteral("4.01")},
+        {"empty", gbkPage(QStringLiteral("The Newest Vision：########")), QString()},
+        {"ascii colon", gbkPage(QStringLiteral("The Newest Vision:4.02########")), QStringLiteral(":4.02")},
+    };
+    for (const auto &c : cases) {
+        messages.clear();
+        useRoutedServer();
+        if (c.body)
+            routedServer->addBody(kBlog, kNoticePath, *c.body);
+        else
+            routedServer->addPage(kBlog, kNoticePath, QStringLiteral("update-notice/newer.html"));
+        ASSERT_TRUE(runSplash()) << c.name;
+        ASSERT_EQ(messages.messages().size(), 1u) << c.name;
+        const auto &message = messages.messages().front();
+        EXPECT_EQ(message.icon, MessageIcon::Information) << c.name;
+        EXPECT_EQ(message.title, QStringLiteral("版本信息")) << c.name;
+        EXPECT_EQ(message.text,
+                  QStringLiteral("您使用的Fendrake版本是：4.02，最新版本是：") + c.shown +
+                      QStringLiteral("，请及时更新。\r定期将软件升至最新版本，获取更多功能，杜绝软件漏洞！"))
+            << c.name;
+        EXPECT_FALSE(splash->isVisible()) << c.name;
+    }
+}
+
+TEST_F(SplashTest, UnreadableOrUncuttablePageShowsNothing)
+{
+    FixtureReply stall;
+    stall.behaviour = FixtureReply::Behaviour::Stall;
+    FixtureReply drop;
+    drop.behaviour = FixtureReply::Behaviour::Drop;
+    FixtureReply missing;
+    missing.status = 404;
+    missing.body = gbkPage(QStringLiteral("找不到页面"));
+    FixtureReply unclosed;
+    unclosed.body = gbkPage(QStringLiteral("The Newest Vision：4.03"));
+    FixtureReply closedFirst;
+    closedFirst.body = gbkPage(QStringLiteral("########The Newest Vision：4.03########"));
+    const struct
+    {
+        const char *name;
+        FixtureReply reply;
+    } cases[] = {
+        {"stalled", stall},
+        {"dropped", drop},
+        {"not found", missing},
+        {"no closing marker", unclosed},
+        {"closing marker first", closedFirst},
+    };
+    for (const auto &c : cases) {
+        useRoutedServer();
+        routedServer->addReply(kBlog, kNoticePath, c.reply);
+        ASSERT_TRUE(runSplash()) << c.name;
+        EXPECT_TRUE(messages.messages().empty()) << c.name;
+        EXPECT_FALSE(splash->isVisible()) << c.name;
+    }
+}
+
+TEST_F(SplashTest, SecondCopyShowsNothingAndReadsNothing)
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("fendrake.lock"));
+    SingleInstance mine(lock);
+    SingleInstance running(lock);
+    ASSERT_FALSE(running.anotherCopyRunning());
+
+    EXPECT_FALSE(runSplash());
+    EXPECT_FALSE(visibleDuringPause.has_value()) << "no pause";
+    EXPECT_FALSE(splash->isVisible());
+    EXPECT_TRUE(server.requests().empty());
+    EXPECT_TRUE(messages.messages().empty());
+}
+
+TEST(Splash, BorderlessWindowWithItsDesignedLabel)
+{
+    Form4 splash;
+    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(splash.size(), QSize(514, 299));
+    const auto *label = splash.findChild<QLabel *>(QStringLiteral("Label1"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), QStringLiteral("正在连接到服务器......"));
+    EXPECT_EQ(label->geometry(), QRect(192, 232, 158, 22));
+    EXPECT_EQ(label->font().pointSize(), 12);
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(splashArtwork().size(), QSize(518, 305));
+}

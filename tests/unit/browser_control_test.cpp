@@ -1,0 +1,307 @@
+#include "app/services/browser_control.h"
+#include "app/services/http_fetch.h"
+#include "app/services/pending_query.h"
+#include "fixture_server.h"
+#include "qt_printers.h"
+
+#include <QElapsedTimer>
+#include <QStringEncoder>
+#include <QTest>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace fendrake;
+using fendrake::test::FixtureReply;
+using fendrake::test::FixtureServer;
+using fendrake::test::ScopedProxyEnvironment;
+
+namespace {
+
+constexpr auto kHost = "browser.test";
+
+bool waitFor(const std::function<bool()> &done, int ms = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms)
+        QTest::qWait(10);
+    return done();
+}
+
+QByteArray gbk(const QString &text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(text);
+}
+
+QString address(const QString &path)
+{
+    return QStringLiteral("http://browser.test") + path;
+}
+
+// Every event of a control in arrival order, as text.
+class EventLog
+{
+public:
+    explicit EventLog(BrowserControl &control)
+    {
+        QObject::connect(&control, &BrowserControl::ProgressChange, [this](int progress, int progressMax) {
+            events.append(QStringLiteral("progress %1/%2").arg(progress).arg(progressMax));
+        });
+        QObject::connect(&control, &BrowserControl::TitleChange,
+                         [this](const QString &text) { events.append(QStringLiteral("title ") + text); });
+        QObject::connect(&control, &BrowserControl::DocumentComplete, [this](const QString &url) {
+            events.append(QStringLiteral("complete ") + url);
+            ++completed;
+        });
+    }
+
+    QStringList events;
+    int completed = 0;
+};
+
+class BrowserControlTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(server.start());
+        proxy = std::make_unique<ScopedProxyEnvironment>(server.proxyAddress());
+        savedLimits = fetchLimits();
+        FetchLimits limits = savedLimits;
+        limits.connectTimeout = std::chrono::milliseconds(1000);
+        limits.totalTimeout = std::chrono::milliseconds(1500);
+        setFetchLimits(limits);
+    }
+
+    void TearDown() override
+    {
+        setFetchLimits(savedLimits);
+        proxy.reset();
+    }
+
+    void page(const QString &path, const QString &html) { server.addBody(kHost, path, gbk(html)); }
+
+    FixtureServer server;
+    std::unique_ptr<ScopedProxyEnvironment> proxy;
+    FetchLimits savedLimits;
+};
+
+} // namespace
+
+TEST_F(BrowserControlTest, EventsFollowNavigateOnlyAfterItReturnedInLoadOrder)
+{
+    page("/a.html", "<html><head><title>第一页</title></head><body><p>你好</p></body></html>");
+    BrowserControl control;
+    EventLog log(control);
+    bool insideNavigate = false;
+    bool eventInsideNavigate = false;
+    QObject::connect(&control, &BrowserControl::ProgressChange, [&] { eventInsideNavigate |= insideNavigate; });
+
+    insideNavigate = true;
+    control.Navigate(address("/a.html"));
+    insideNavigate = false;
+    EXPECT_TRUE(log.events.isEmpty());
+
+    ASSERT_TRUE(waitFor([&] { return log.events.size() == 5; }));
+    EXPECT_FALSE(eventInsideNavigate);
+    const QStringList expected = {"progress 0/100", "progress 100/100", "title 第一页",
+                                  "complete " + address("/a.html"), "progress 0/0"};
+    EXPECT_EQ(log.events, expected);
+    EXPECT_EQ(control.bodyText(), QStringLiteral("你好"));
+    EXPECT_EQ(control.title(), QStringLiteral("第一页"));
+    EXPECT_EQ(control.LocationURL(), address("/a.html"));
+}
+
+TEST_F(BrowserControlTest, DocumentIsDecodedAsGbkWithAbsoluteLinks)
+{
+    page("/dir/links.html", "<html><body><a href=\"next.html\">下一页</a> <a href=\"http://other.test/x\">外</a>"
+                            "</body></html>");
+    BrowserControl control;
+    EventLog log(control);
+    control.Navigate(address("/dir/links.html"));
+    ASSERT_TRUE(waitFor([&] { return log.completed == 1; }));
+    EXPECT_EQ(control.bodyText(), QStringLiteral("下一页 外"));
+    const QStringList links = {address("/dir/next.html"), "http://other.test/x"};
+    EXPECT_EQ(control.links(), links);
+    EXPECT_EQ(control.title(), address("/dir/links.html")) << "an untitled page shows its address";
+}
+
+TEST_F(BrowserControlTest, PreviousDocumentStaysReadableUntilTheNewOneArrives)
+{
+    page("/old.html", "<html><head><title>旧</title></head><body>旧页面</body></html>");
+    FixtureReply slow;
+    slow.body = gbk("<html><head><title>新</title></head><body>新页面</body></html>");
+    slow.delay = std::chrono::milliseconds(500);
+    server.addReply(kHost, "/new.html", slow);
+
+    BrowserControl control;
+    EventLog log(control);
+    control.Navigate(address("/old.html"));
+    ASSERT_TRUE(waitFor([&] { return log.completed == 1; }));
+
+    control.Navigate(address("/new.html"));
+    ASSERT_TRUE(waitFor([&] { return log.events.last() == QStringLiteral("progress 0/100"); }));
+    QTest::qWait(200);
+    EXPECT_EQ(log.completed, 1);
+    EXPECT_EQ(control.bodyText(), QStringLiteral("旧页面"));
+    EXPECT_EQ(control.title(), QStringLiteral("旧"));
+    EXPECT_EQ(control.LocationURL(), address("/old.html"));
+
+    ASSERT_TRUE(waitFor([&] { return log.completed == 2; }));
+    EXPECT_EQ(control.bodyText(), QStringLiteral("新页面"));
+    EXPECT_EQ(control.LocationURL(), address("/new.html"));
+}
+
+TEST_F(BrowserControlTest, RedirectShowsInLocationUrl)
+{
+    server.addRedirect(kHost, "/start", address("/landed.html"));
+    page("/landed.html", "<html><head><title>到了</title></head><body>终点</body></html>");
+    BrowserControl control;
+    EventLog log(control);
+    control.Navigate(address("/start"));
+    ASSERT_TRUE(waitFor([&] { return log.completed == 1; }));
+    EXPECT_EQ(control.LocationURL(), address("/landed.html"));
+    EXPECT_TRUE(log.events.contains("complete " + address("/landed.html")));
+    EXPECT_EQ(control.bodyText(), QStringLiteral("终点"));
+}
+
+TEST_F(BrowserControlTest, FailedLoadsGiveTheErrorDocumentWithTheSameEvents)
+{
+    // A port nobody listens on, reached without the proxy.
+    FixtureServer closed;
+    ASSERT_TRUE(closed.start());
+    const int refusedPort = closed.port();
+    closed.stop();
+
+    FixtureReply stall;
+    stall.behaviour = FixtureReply::Behaviour::Stall;
+    server.addReply(kHost, "/stalled", stall);
+    page("/ok.html", "<html><head><title>有</title></head><body>有内容 <a href=\"/x\">x</a></body></html>");
+
+    struct Case
+    {
+        const char *name;
+        QString address;
+        bool direct;
+    };
+    const Case cases[] = {
+        {"refused port", QStringLiteral("http://127.0.0.1:%1/").arg(refusedPort), true},
+        {"stalled server", address("/stalled"), false},
+        {"unknown host", QStringLiteral("http://nowhere.invalid/"), false},
+        {"unsupported scheme", QStringLiteral("ftp://browser.test/file"), false},
+    };
+    for (const Case &c : cases) {
+        BrowserControl control;
+        EventLog log(control);
+        control.Navigate(address("/ok.html"));
+        ASSERT_TRUE(waitFor([&] { return log.completed == 1; })) << c.name;
+        ASSERT_FALSE(control.bodyText().isEmpty());
+
+        std::unique_ptr<ScopedProxyEnvironment> direct;
+        if (c.direct)
+            direct = std::make_unique<ScopedProxyEnvironment>(QString());
+        QElapsedTimer timer;
+        timer.start();
+        control.Navigate(c.address);
+        // Within the shortened limit of 1.5 s, with room for a slow machine.
+        ASSERT_TRUE(waitFor([&] { return log.completed == 2; }, 6000)) << c.name;
+        EXPECT_LT(timer.elapsed(), 6000) << c.name;
+        EXPECT_EQ(log.events.mid(log.events.size() - 4),
+                  QStringList({"progress 100/100", "title " + c.address, "complete " + c.address, "progress 0/0"}))
+            << c.name;
+        EXPECT_TRUE(control.bodyText().isEmpty()) << c.name;
+        EXPECT_TRUE(control.links().isEmpty()) << c.name;
+        EXPECT_EQ(control.LocationURL(), c.address) << c.name;
+    }
+}
+
+TEST_F(BrowserControlTest, NewerNavigationSupersedesOneInFlight)
+{
+    FixtureReply slow;
+    slow.body = gbk("<html><body>慢</body></html>");
+    slow.delay = std::chrono::milliseconds(400);
+    server.addReply(kHost, "/slow.html", slow);
+    page("/fast.html", "<html><body>快</body></html>");
+
+    BrowserControl control;
+    EventLog log(control);
+    control.Navigate(address("/slow.html"));
+    control.Navigate(address("/fast.html"));
+    ASSERT_TRUE(waitFor([&] { return log.completed == 1; }));
+    QTest::qWait(700);
+    EXPECT_EQ(log.completed, 1);
+    EXPECT_EQ(control.bodyText(), QStringLiteral("快"));
+    EXPECT_EQ(log.events.count("progress 0/100"), 1) << "the superseded load's progress is dropped too";
+}
+
+TEST_F(BrowserControlTest, PendingFlagEvaluatesOnlyTheLoadThatAskedForIt)
+{
+    page("/p.html", "<html><body>页</body></html>");
+    BrowserControl control;
+    PendingQuery pending;
+    int evaluated = 0;
+    int completed = 0;
+    QObject::connect(&control, &BrowserControl::DocumentComplete, [&] {
+        ++completed;
+        if (!pending.take())
+            return;
+        ++evaluated;
+    });
+
+    control.Navigate(address("/p.html"));
+    ASSERT_TRUE(waitFor([&] { return completed == 1; }));
+    EXPECT_EQ(evaluated, 0) << "a load nobody asked for";
+
+    pending.set();
+    control.Navigate(address("/p.html"));
+    ASSERT_TRUE(waitFor([&] { return completed == 2; }));
+    EXPECT_EQ(evaluated, 1);
+    EXPECT_FALSE(pending.isPending());
+
+    control.Navigate(address("/p.html"));
+    ASSERT_TRUE(waitFor([&] { return completed == 3; }));
+    EXPECT_EQ(evaluated, 1) << "a later load after the answer";
+}
+
+TEST_F(BrowserControlTest, DestroyingTheControlMidLoadIsSafe)
+{
+    FixtureReply slow;
+    slow.body = gbk("<html><body>慢</body></html>");
+    slow.delay = std::chrono::milliseconds(300);
+    server.addReply(kHost, "/slow.html", slow);
+    page("/fast.html", "<html><body>快</body></html>");
+
+    int events = 0;
+    {
+        auto control = std::make_unique<BrowserControl>();
+        QObject::connect(control.get(), &BrowserControl::DocumentComplete, [&] { ++events; });
+        control->Navigate(address("/slow.html"));
+        control.reset();
+    }
+    {
+        // The page has arrived and its delivery is posted, but not yet processed.
+        auto control = std::make_unique<BrowserControl>();
+        QObject::connect(control.get(), &BrowserControl::DocumentComplete, [&] { ++events; });
+        control->Navigate(address("/fast.html"));
+        ASSERT_TRUE(waitFor([&] { return !server.requests().empty(); }));
+        QThread::msleep(300);
+        control.reset();
+    }
+    QTest::qWait(600);
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(server.requests().size(), 2u) << "both loads ran to their end in the background";
+}
+
+TEST_F(BrowserControlTest, SilentIsKept)
+{
+    BrowserControl control;
+    EXPECT_FALSE(control.Silent());
+    control.setSilent(true);
+    EXPECT_TRUE(control.Silent());
+    EXPECT_TRUE(control.property("Silent").toBool());
+}

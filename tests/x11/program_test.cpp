@@ -1,0 +1,173 @@
+#include "fixture_server.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using fendrake::test::FixtureServer;
+
+namespace {
+
+constexpr auto kMainTitle = "^Fendrake 4\\.02$";
+
+bool waitFor(const std::function<bool()> &done, int ms = 15000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < ms)
+        QTest::qWait(50);
+    return done();
+}
+
+QStringList xdotool(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), arguments);
+    process.waitForFinished(10000);
+    return QString::fromLatin1(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+QStringList windowsNamed(qint64 pid, const QString &pattern)
+{
+    return xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
+                    QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), pattern});
+}
+
+// The real program against the fixture proxy, with a lock folder of its own.
+class Program
+{
+public:
+    Program(const FixtureServer &server, const QString &runtimeDir)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("http_proxy"), server.proxyAddress());
+        environment.remove(QStringLiteral("no_proxy"));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        m_process.setProcessEnvironment(environment);
+        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_process.start(QString::fromUtf8(FENDRAKE_BINARY), {});
+    }
+
+    ~Program()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.terminate();
+            if (!m_process.waitForFinished(5000))
+                m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    qint64 pid() const { return m_process.processId(); }
+    QProcess &process() { return m_process; }
+
+    QString mainWindow(int ms = 15000)
+    {
+        QStringList found;
+        waitFor([&] { return !(found = windowsNamed(pid(), QString::fromLatin1(kMainTitle))).isEmpty(); }, ms);
+        return found.value(0);
+    }
+
+private:
+    QProcess m_process;
+};
+
+class ProgramTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(runtimeDir.isValid());
+        ASSERT_TRUE(server.start());
+    }
+
+    QTemporaryDir runtimeDir;
+    FixtureServer server;
+};
+
+} // namespace
+
+TEST_F(ProgramTest, CurrentVersionNoticeGivesWayToTheMainWindowWithoutMessage)
+{
+    Program program(server, runtimeDir.path());
+    const QString window = program.mainWindow();
+    ASSERT_FALSE(window.isEmpty());
+    EXPECT_TRUE(windowsNamed(program.pid(), QStringLiteral("版本信息")).isEmpty());
+    EXPECT_EQ(server.requests().size(), 1u);
+}
+
+TEST_F(ProgramTest, NewerVersionNoticeShowsTheVersionBoxThenTheMainWindow)
+{
+    server.addPage(QStringLiteral("blog.fendrake.net"), QStringLiteral("/post/update-notice.html"),
+                   QStringLiteral("update-notice/newer.html"));
+    Program program(server, runtimeDir.path());
+    QStringList box;
+    ASSERT_TRUE(waitFor([&] { return !(box = windowsNamed(program.pid(), QStringLiteral("版本信息"))).isEmpty(); }));
+    EXPECT_TRUE(windowsNamed(program.pid(), QString::fromLatin1(kMainTitle)).isEmpty()) << "not before the box";
+
+    xdotool({QStringLiteral("windowactivate"), box.first()});
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), box.first()});
+    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    EXPECT_FALSE(program.mainWindow().isEmpty());
+}
+
+TEST_F(ProgramTest, SecondStartExitsSilentlyWhileTheFirstKeepsRunning)
+{
+    Program first(server, runtimeDir.path());
+    const QString window = first.mainWindow();
+    ASSERT_FALSE(window.isEmpty());
+
+    Program second(server, runtimeDir.path());
+    ASSERT_TRUE(second.process().waitForFinished(10000));
+    EXPECT_EQ(second.process().exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.process().exitCode(), 0);
+    EXPECT_EQ(server.requests().size(), 1u) << "the second copy read no notice page";
+
+    EXPECT_EQ(first.process().state(), QProcess::Running);
+    EXPECT_EQ(first.mainWindow(1000), window);
+}
+
+TEST_F(ProgramTest, KilledCopyDoesNotBlockTheNextStart)
+{
+    {
+        Program first(server, runtimeDir.path());
+        ASSERT_FALSE(first.mainWindow().isEmpty());
+        first.process().kill();
+        first.process().waitForFinished(5000);
+    }
+    Program next(server, runtimeDir.path());
+    EXPECT_FALSE(next.mainWindow().isEmpty());
+}
+
+TEST_F(ProgramTest, AltAActivatesTheMainWindowFromAnotherProgram)
+{
+    Program program(server, runtimeDir.path());
+    const QString window = program.mainWindow();
+    ASSERT_FALSE(window.isEmpty());
+
+    QProcess other;
+    other.start(QStringLiteral("xmessage"),
+                {QStringLiteral("-geometry"), QStringLiteral("+600+400"), QStringLiteral("other program")});
+    QStringList otherWindow;
+    ASSERT_TRUE(waitFor([&] {
+        return !(otherWindow = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                        QStringLiteral("--classname"), QStringLiteral("xmessage")}))
+                    .isEmpty();
+    }));
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), otherWindow.first()});
+    auto focused = [] { return xdotool({QStringLiteral("getwindowfocus")}).value(0); };
+    ASSERT_EQ(focused(), otherWindow.first());
+
+    xdotool({QStringLiteral("key"), QStringLiteral("alt+a")});
+    EXPECT_TRUE(waitFor([&] { return focused() == window; }, 5000)) << focused().toStdString();
+    other.kill();
+    other.waitForFinished();
+}
