@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QUrl;
 class QWidget;
 
 namespace fendrake {
@@ -11,6 +12,10 @@ namespace fendrake {
 // Opens an address (web page, mailto:, messenger link, local file) with the user's registered
 // program. Reports nothing, as the shell's "open" did.
 void OpenInBrowser(QWidget *owner, const QString &address);
+
+// The URL handed to the desktop: an absolute path (or an existing file named without a scheme)
+// as a file URL, anything else parsed leniently as typed.
+QUrl shellOpenUrl(const QString &address);
 
 using ShellOpenHandler = std::function<void(const QString &address)>;
 

@@ -1,0 +1,92 @@
+#include "app/services/service_addresses.h"
+
+#include <QByteArray>
+#include <QStringEncoder>
+
+namespace fendrake {
+
+QString serviceHost(Service service)
+{
+    switch (service) {
+    case Service::UpdateNotice:
+        return QStringLiteral("blog.fendrake.net");
+    case Service::Whois:
+        return QStringLiteral("whois.fendrake.net");
+    case Service::IdCard:
+        return QStringLiteral("id.fendrake.net");
+    case Service::ReportCentre:
+        return QStringLiteral("jubao.fendrake.net");
+    }
+    Q_UNREACHABLE();
+}
+
+QString serviceBase(Service service)
+{
+    return QStringLiteral("http://") + serviceHost(service);
+}
+
+namespace {
+
+bool needsEncoding(char16_t c)
+{
+    switch (c) {
+    case u' ':
+    case u'#':
+    case u'%':
+    case u'&':
+    case u'+':
+    case u'?':
+        return true;
+    default:
+        return c < 0x20 || c >= 0x7F;
+    }
+}
+
+// GBK bytes of one character; its UTF-8 bytes when GBK has no code for it (or it is a lone surrogate).
+QByteArray characterBytes(QStringView character)
+{
+    QStringEncoder gbk("GBK");
+    QByteArray bytes = gbk.encode(character);
+    if (gbk.hasError() || bytes.isEmpty())
+        bytes = character.toUtf8();
+    return bytes;
+}
+
+} // namespace
+
+QString encodeUserText(const QString &text)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    QString encoded;
+    encoded.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (!needsEncoding(c)) {
+            encoded.append(QChar(c));
+            continue;
+        }
+        QByteArray bytes;
+        if (c < 0x80) {
+            bytes.append(char(c));
+        } else {
+            const bool pair = QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+            bytes = characterBytes(QStringView(text).mid(i, pair ? 2 : 1));
+            if (pair)
+                ++i;
+        }
+        for (const char byte : std::as_const(bytes)) {
+            const auto value = static_cast<unsigned char>(byte);
+            encoded.append(u'%');
+            encoded.append(QLatin1Char(kHex[value >> 4]));
+            encoded.append(QLatin1Char(kHex[value & 0x0F]));
+        }
+    }
+    return encoded;
+}
+
+QString serviceAddress(Service service, const QString &pathAndQuery, const QString &userText)
+{
+    return serviceBase(service) + pathAndQuery + encodeUserText(userText);
+}
+
+} // namespace fendrake
