@@ -1,3 +1,4 @@
+#include "app/fonts.h"
 #include "app/form1.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    fendrake::installFontSubstitutions();
     fendrake::Form1 window;
     window.show();
     return app.exec();

@@ -1,10 +1,254 @@
 #include "app/form1.h"
 
+#include "app/app_resources.h"
+
+#include <QLayout>
+
 namespace fendrake {
+
+namespace {
+
+// Positions are designed in twips; 15 twips make one pixel.
+constexpr int twips(int value)
+{
+    return value / 15;
+}
+
+} // namespace
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Fendrake 4.02"));
+    initResources();
+    ui.setupUi(this);
+    // The controls stand at fixed places, so the window keeps its designed size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // uic drops a text made only of white space, so the TAB of this work box is set here.
+    ui.Text6->setText(QStringLiteral("\t"));
+    connectNavigation();
+    Form_Load();
+}
+
+void Form1::Form_Load()
+{
+    cmdChuJi_Click();
+}
+
+void Form1::connectNavigation()
+{
+    connect(ui.cmdChuJi, &QPushButton::clicked, this, &Form1::cmdChuJi_Click);
+    connect(ui.cmdZhongJi, &QPushButton::clicked, this, &Form1::cmdZhongJi_Click);
+    connect(ui.cmdGaoji, &QPushButton::clicked, this, &Form1::cmdGaoji_Click);
+
+    connect(ui.cmdShouJi, &QPushButton::clicked, this, &Form1::cmdShouJi_Click);
+    connect(ui.cmdIP, &QPushButton::clicked, this, &Form1::cmdIP_Click);
+    connect(ui.cmdShenFenZheng, &QPushButton::clicked, this, &Form1::cmdShenFenZheng_Click);
+    connect(ui.cmdYuMing, &QPushButton::clicked, this, &Form1::cmdYuMing_Click);
+    connect(ui.cmdZhuJi, &QPushButton::clicked, this, &Form1::cmdZhuJi_Click);
+    connect(ui.cmdPaiming, &QPushButton::clicked, this, &Form1::cmdPaiming_Click);
+    connect(ui.cmdLiuXing, &QPushButton::clicked, this, &Form1::cmdLiuXing_Click);
+    connect(ui.Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(ui.Command8, &QPushButton::clicked, this, &Form1::Command8_Click);
+    connect(ui.Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
+    connect(ui.cmdICP, &QPushButton::clicked, this, &Form1::cmdICP_Click);
+    connect(ui.cmdGongShang, &QPushButton::clicked, this, &Form1::cmdGongShang_Click);
+    connect(ui.cmdEmail, &QPushButton::clicked, this, &Form1::cmdEmail_Click);
+    connect(ui.cmdSafe, &QPushButton::clicked, this, &Form1::cmdSafe_Click);
+    connect(ui.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+}
+
+void Form1::cmdChuJi_Click()
+{
+    selectLevel(ui.frmChuJi, 5160, 5580);
+}
+
+void Form1::cmdZhongJi_Click()
+{
+    selectLevel(ui.frmZhongJi, 480, 5580);
+}
+
+void Form1::cmdGaoji_Click()
+{
+    selectLevel(ui.frmGaoji, 480, 900);
+}
+
+// A level shows its own group and the intro; it leaves every panel's contents and the focus alone.
+void Form1::selectLevel(QWidget *group, int zhongJiTop, int gaojiTop)
+{
+    for (QWidget *each : {ui.frmChuJi, ui.frmZhongJi, ui.frmGaoji})
+        each->setVisible(each == group);
+    ui.cmdZhongJi->move(ui.cmdZhongJi->x(), twips(zhongJiTop));
+    ui.cmdGaoji->move(ui.cmdGaoji->x(), twips(gaojiTop));
+    showPanel(ui.Picture1, nullptr);
+}
+
+void Form1::showPanel(QWidget *panel, QWidget *focusBox)
+{
+    const QList<QWidget *> all = {ui.Picture1,     ui.frmShouJi, ui.frmIP,    ui.frmShenFenZheng,
+                                  ui.frmYuMing,    ui.frmZhuJi,  ui.frmRenQi, ui.frmLiuXing,
+                                  ui.frmSL,        ui.frmQQ,     ui.frmMX,    ui.frmICP,
+                                  ui.frmGongShang, ui.frmTelWZ,  ui.frmUSafe, ui.frmTB};
+    for (QWidget *each : all)
+        each->setVisible(each == panel);
+    // A box that its own query keeps disabled cannot take the focus; the panel is shown all the same.
+    if (focusBox && focusBox->isEnabled())
+        focusBox->setFocus(Qt::OtherFocusReason);
+}
+
+void Form1::cmdShouJi_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmShouJi, ui.frmShouJi->ui.txtShouJi);
+}
+
+void Form1::cmdIP_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmIP, ui.frmIP->ui.txtIP);
+}
+
+void Form1::cmdShenFenZheng_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmShenFenZheng, ui.frmShenFenZheng->ui.txtShenFenZheng);
+}
+
+void Form1::cmdYuMing_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmYuMing, ui.frmYuMing->ui.txtYuMing);
+}
+
+void Form1::cmdZhuJi_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmZhuJi, ui.frmZhuJi->ui.txtZhuJi);
+}
+
+void Form1::cmdPaiming_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmRenQi, ui.frmRenQi->ui.txtRenQi);
+}
+
+void Form1::cmdLiuXing_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmLiuXing, ui.frmLiuXing->ui.txtLiuXing);
+}
+
+void Form1::Command3_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmSL, ui.frmSL->ui.txtSLURL);
+}
+
+void Form1::Command8_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmQQ, ui.frmQQ->ui.Text4);
+}
+
+void Form1::Command12_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmMX, nullptr);
+}
+
+void Form1::cmdICP_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmICP, nullptr);
+}
+
+void Form1::cmdGongShang_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmGongShang, nullptr);
+}
+
+void Form1::cmdEmail_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmTelWZ, ui.frmTelWZ->ui.txtTel);
+}
+
+void Form1::cmdSafe_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmUSafe, ui.frmUSafe->ui.txtUS);
+}
+
+void Form1::Command7_Click()
+{
+    ResetQueryPanels();
+    showPanel(ui.frmTB, nullptr);
+}
+
+// Brings nine panels back to idle. The panels of the browser-driven checks and of the business registry
+// keep what their last query left, and so do the result controls not written here.
+void Form1::ResetQueryPanels()
+{
+    auto &ip = ui.frmIP->ui;
+    ip.txtIP->setText(QString());
+    ip.txtIP->setEnabled(true);
+    ip.cmdIPChaXun->setEnabled(true);
+    ip.Label10->setVisible(false);
+
+    auto &shouJi = ui.frmShouJi->ui;
+    shouJi.txtShouJi->setText(QString());
+    shouJi.txtShouJi->setEnabled(true);
+    shouJi.cmdShouJiChaXun->setEnabled(true);
+    shouJi.lblChengShi->setText(QStringLiteral("归属："));
+    shouJi.lblQuHao->setText(QStringLiteral("区号："));
+    shouJi.lblKaXing->setText(QStringLiteral("卡型："));
+    shouJi.lblPost->setText(QStringLiteral("邮编："));
+    shouJi.lblShouJiZZ->setText(QStringLiteral("准备就绪"));
+
+    auto &liuXing = ui.frmLiuXing->ui;
+    liuXing.txtLiuXing->setText(QString());
+    liuXing.txtLiuXing->setEnabled(true);
+    liuXing.cmdLiuXingChaXun->setEnabled(true);
+    liuXing.cmdShouLuChaXun->setEnabled(true);
+    liuXing.lblLiuXing->setText(QStringLiteral("网站流行度："));
+
+    auto &sl = ui.frmSL->ui;
+    sl.txtSLURL->setEnabled(true);
+    sl.txtSLURL->setText(QString());
+    sl.cmdGO->setEnabled(true);
+    sl.txtSLJG->setPlainText(QString());
+    sl.txtSLJG->setEnabled(true);
+
+    auto &renQi = ui.frmRenQi->ui;
+    renQi.txtRenQi->setEnabled(true);
+    renQi.txtRenQi->setText(QString());
+    renQi.cmdRenQiChaxun->setEnabled(true);
+
+    auto &zhuJi = ui.frmZhuJi->ui;
+    zhuJi.txtZhuJi->setEnabled(true);
+    zhuJi.txtZhuJi->setText(QString());
+    zhuJi.cmdZhuJiChaXun->setEnabled(true);
+    zhuJi.lblZhuJiIP->setText(QStringLiteral("主机IP地址："));
+
+    auto &telWZ = ui.frmTelWZ->ui;
+    telWZ.txtTel->setText(QString());
+    telWZ.txtTel->setEnabled(true);
+    telWZ.txtTelWZ->setEnabled(true);
+    telWZ.txtTelWZ->setPlainText(QString());
+
+    auto &yuMing = ui.frmYuMing->ui;
+    yuMing.txtYuMing->setText(QString());
+    yuMing.txtYuMing->setEnabled(true);
+    yuMing.cmdYuMingChaXun->setEnabled(true);
+    yuMing.txtYuMingJG->setEnabled(true);
+    yuMing.txtYuMingJG->setPlainText(QString());
+
+    auto &shenFenZheng = ui.frmShenFenZheng->ui;
+    shenFenZheng.txtShenFenZheng->setEnabled(true);
+    shenFenZheng.txtShenFenZheng->setText(QString());
+    shenFenZheng.cmdShenFenZhengChaXun->setEnabled(true);
+    shenFenZheng.lblXingBie->setText(QStringLiteral("性别："));
+    shenFenZheng.lblChuSheng->setText(QStringLiteral("出生日期："));
+    shenFenZheng.lblSFZSuoZai->setText(QStringLiteral("发证地："));
 }
 
 } // namespace fendrake

@@ -1,0 +1,10 @@
+#include "checks/people/mobile_location_panel.h"
+
+namespace fendrake {
+
+MobileLocationPanel::MobileLocationPanel(QWidget *parent) : QFrame(parent)
+{
+    ui.setupUi(this);
+}
+
+} // namespace fendrake

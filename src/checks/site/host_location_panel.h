@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui_host_location_panel.h"
+
+#include <QFrame>
+
+namespace fendrake {
+
+// Host address and location of a web site.
+class HostLocationPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit HostLocationPanel(QWidget *parent = nullptr);
+
+    Ui::frmZhuJi ui;
+};
+
+} // namespace fendrake

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui_popularity_panel.h"
+
+#include <QFrame>
+
+namespace fendrake {
+
+// Search-engine popularity and indexed pages of a web site.
+class PopularityPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit PopularityPanel(QWidget *parent = nullptr);
+
+    Ui::frmLiuXing ui;
+};
+
+} // namespace fendrake

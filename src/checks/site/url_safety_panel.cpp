@@ -1,0 +1,13 @@
+#include "checks/site/url_safety_panel.h"
+
+#include "app/app_resources.h"
+
+namespace fendrake {
+
+UrlSafetyPanel::UrlSafetyPanel(QWidget *parent) : QFrame(parent)
+{
+    initResources(); // the verdict pictures
+    ui.setupUi(this);
+}
+
+} // namespace fendrake
