@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include "app/app_resources.h"
+#include "app/input_keys.h"
 
 #include <QLayout>
 
@@ -25,6 +26,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     // uic drops a text made only of white space, so the TAB of this work box is set here.
     ui.Text6->setText(QStringLiteral("\t"));
     connectNavigation();
+    wireInputKeys(*this);
     Form_Load();
 }
 

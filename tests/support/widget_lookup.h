@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,15 @@ template <typename T> T *childNamed(const QObject *root, const QString &name)
     T *found = root->findChild<T *>(name);
     EXPECT_NE(found, nullptr) << "no " << T::staticMetaObject.className() << " named " << name.toStdString();
     return found;
+}
+
+// Shows the window and makes it the active one, as the user sees it, so focus and keys behave.
+inline bool showActive(QWidget *window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 // What a control shows as its caption or text, whatever its kind.

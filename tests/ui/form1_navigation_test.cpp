@@ -10,6 +10,7 @@
 #include <memory>
 
 using fendrake::test::childNamed;
+using fendrake::test::showActive;
 using fendrake::test::shownText;
 
 namespace {
@@ -26,10 +27,7 @@ protected:
     void SetUp() override
     {
         m_form = std::make_unique<fendrake::Form1>();
-        m_form->show();
-        QApplication::setActiveWindow(m_form.get());
-        m_form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+        ASSERT_TRUE(showActive(m_form.get()));
     }
 
     template <typename T = QWidget> T *child(const QString &name) { return childNamed<T>(m_form.get(), name); }

@@ -1,0 +1,79 @@
+#include "app/input_keys.h"
+
+#include "app/form1.h"
+#include "app/services/key_filter.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+#include <functional>
+#include <optional>
+
+namespace fendrake {
+
+namespace {
+
+struct InputKeyRow
+{
+    QLineEdit *box;
+    std::optional<ForbiddenSet> set;
+    std::function<void()> onEnter;
+    QAbstractButton *guard;
+};
+
+// A number box that is disabled or hidden keeps the focus where it is.
+void focusIfAble(QLineEdit *box)
+{
+    if (box->isEnabled() && box->isVisible())
+        box->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace
+
+void wireInputKeys(Form1 &form)
+{
+    auto &yuMing = form.yuMingPanel()->ui;
+    auto &zhuJi = form.zhuJiPanel()->ui;
+    auto &ip = form.ipPanel()->ui;
+    auto &sl = form.slPanel()->ui;
+    auto &icp = form.icpPanel()->ui;
+    auto &renQi = form.renQiPanel()->ui;
+    auto &liuXing = form.liuXingPanel()->ui;
+    auto &uSafe = form.uSafePanel()->ui;
+    auto &shenFenZheng = form.shenFenZhengPanel()->ui;
+    auto &shouJi = form.shouJiPanel()->ui;
+    auto &telWZ = form.telWZPanel()->ui;
+    auto &qq = form.qqPanel()->ui;
+    auto &tb = form.tbPanel()->ui;
+
+    const auto liuXingEnter = [panel = form.liuXingPanel()] {
+        panel->ui.lblLiuXing->setText(QStringLiteral("网站流行度："));
+        panel->ui.lblShouLu->setText(QStringLiteral("收录数："));
+        // cmdLiuXingChaXun_Click, then cmdShouLuChaXun_Click, go here once that check exists.
+    };
+
+    // A nullptr action is a query whose handler does not exist yet; when its check lands the row gets
+    // e.g. [panel = form.ipPanel()] { panel->cmdIPChaXun_Click(); }
+    const InputKeyRow rows[] = {
+        {yuMing.txtYuMing, ForbiddenSet::Common, nullptr, yuMing.cmdYuMingChaXun},
+        {zhuJi.txtZhuJi, ForbiddenSet::Common, nullptr, nullptr},
+        {ip.txtIP, ForbiddenSet::IP, nullptr, nullptr},
+        {sl.txtSLURL, ForbiddenSet::Ex, nullptr, nullptr},
+        {icp.txtICP, ForbiddenSet::Common, nullptr, nullptr},
+        {renQi.txtRenQi, ForbiddenSet::Common, nullptr, nullptr},
+        {liuXing.txtLiuXing, ForbiddenSet::Common, liuXingEnter, nullptr},
+        {uSafe.txtUS, ForbiddenSet::Common, nullptr, nullptr},
+        {uSafe.txtGM, ForbiddenSet::Common, nullptr, nullptr},
+        {shenFenZheng.txtShenFenZheng, ForbiddenSet::IDCard, nullptr, nullptr},
+        {shouJi.txtShouJi, ForbiddenSet::Mobile, nullptr, nullptr},
+        {telWZ.txtTel, ForbiddenSet::Tel, nullptr, nullptr},
+        {telWZ.Text2, ForbiddenSet::AreaCode, [text3 = telWZ.Text3] { focusIfAble(text3); }, nullptr},
+        {telWZ.Text3, ForbiddenSet::TelRange, nullptr, nullptr},
+        {qq.Text4, ForbiddenSet::QQ, nullptr, qq.Command9},
+        {tb.txtTB, std::nullopt, nullptr, tb.cmdTBCX},
+    };
+    for (const InputKeyRow &row : rows)
+        installKeyFilter(row.box, row.set, row.onEnter, row.guard);
+}
+
+} // namespace fendrake
