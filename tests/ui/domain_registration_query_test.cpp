@@ -1,9 +1,6 @@
-#include "app/form1.h"
 #include "app/services/http_fetch.h"
 #include "closed_port.h"
-#include "fixture_server.h"
-#include "recorders.h"
-#include "widget_lookup.h"
+#include "query_panel_test.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
