@@ -8,6 +8,7 @@ namespace fendrake {
 
 // The visible text of an HTML page under the fixed rules the checks' offsets rely on:
 // CR LF line ends, collapsed blanks, no script/style/head/title, TAB between table cells.
+// Markup too pathological to parse within a few seconds reads as an empty page.
 QString visibleText(const QString &html);
 
 struct HtmlDocument

@@ -1,0 +1,396 @@
+#include "fixture_server.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <httplib.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace fendrake::test {
+
+namespace {
+
+const QByteArray kNotFoundPage = "<html><head><title>404 Not Found</title></head><body>\n"
+                                 "<h1>Not Found</h1>\n"
+                                 "<p>The requested URL was not found on this server.</p>\n"
+                                 "</body></html>\n";
+
+constexpr size_t kFillerChunk = 64 * 1024;
+
+QString normalisedHost(QString host)
+{
+    host = host.toLower();
+    if (host.endsWith(QLatin1String(":80")))
+        host.chop(3);
+    return host;
+}
+
+// A proxied request names the whole URL; a direct one only the path, with the host in its header.
+void splitTarget(const httplib::Request &request, QString *host, QString *pathAndQuery)
+{
+    const QString target = QString::fromStdString(request.target);
+    const qsizetype schemeEnd = target.indexOf(QLatin1String("://"));
+    if (!target.startsWith(u'/') && schemeEnd > 0) {
+        const qsizetype pathStart = target.indexOf(u'/', schemeEnd + 3);
+        const qsizetype queryStart = target.indexOf(u'?', schemeEnd + 3);
+        qsizetype hostEnd = pathStart;
+        if (hostEnd < 0 || (queryStart >= 0 && queryStart < hostEnd))
+            hostEnd = queryStart;
+        if (hostEnd < 0)
+            hostEnd = target.size();
+        *host = normalisedHost(target.mid(schemeEnd + 3, hostEnd - schemeEnd - 3));
+        *pathAndQuery = target.mid(hostEnd);
+        if (!pathAndQuery->startsWith(u'/'))
+            pathAndQuery->prepend(u'/');
+        return;
+    }
+    *host = normalisedHost(QString::fromStdString(request.get_header_value("Host")));
+    *pathAndQuery = target;
+}
+
+std::string contentTypeOf(const FixtureReply &reply)
+{
+    return reply.contentType.toStdString();
+}
+
+} // namespace
+
+QString RecordedRequest::header(const QString &name) const
+{
+    for (const auto &[key, value] : headers) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return QString();
+}
+
+FixtureServer::FixtureServer(const QString &fixturesDir)
+    : m_fixturesDir(fixturesDir.isEmpty() ? QStringLiteral(FENDRAKE_FIXTURES_DIR) : fixturesDir)
+{
+}
+
+FixtureServer::~FixtureServer()
+{
+    stop();
+}
+
+bool FixtureServer::start(int port)
+{
+    if (m_server)
+        return false;
+    m_server = std::make_unique<httplib::Server>();
+    // One request per connection and short socket time-outs keep stop() fast whatever the clients do.
+    m_server->set_keep_alive_max_count(1);
+    m_server->set_keep_alive_timeout(1);
+    m_server->set_read_timeout(1, 0);
+    m_server->set_write_timeout(2, 0);
+    m_server->set_pre_routing_handler([this](const httplib::Request &request, httplib::Response &response) {
+        handle(request, response);
+        return httplib::Server::HandlerResponse::Handled;
+    });
+    if (port == 0) {
+        m_port = m_server->bind_to_any_port("127.0.0.1");
+        if (m_port <= 0) {
+            m_server.reset();
+            return false;
+        }
+    } else if (m_server->bind_to_port("127.0.0.1", port)) {
+        m_port = port;
+    } else {
+        m_server.reset();
+        return false;
+    }
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = false;
+    }
+    m_thread = std::thread([this] { m_server->listen_after_bind(); });
+    // stop() only reaches a server that runs: wait for it, or a quick stop would hang in accept().
+    while (!m_server->is_running() && m_thread.joinable())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return true;
+}
+
+void FixtureServer::stop()
+{
+    if (!m_server)
+        return;
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_stopped.notify_all();
+    m_server->stop();
+    if (m_thread.joinable())
+        m_thread.join();
+    m_server.reset();
+}
+
+QString FixtureServer::proxyAddress() const
+{
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+}
+
+void FixtureServer::addPage(const QString &host, const QString &pathAndQuery, const QString &fixtureFile, int status)
+{
+    FixtureReply reply;
+    reply.status = status;
+    reply.fixtureFile = fixtureFile;
+    addReply(host, pathAndQuery, reply);
+}
+
+void FixtureServer::addPrefix(const QString &host, const QString &pathPrefix, const QString &fixtureFile, int status)
+{
+    FixtureReply reply;
+    reply.status = status;
+    reply.fixtureFile = fixtureFile;
+    addPrefixReply(host, pathPrefix, reply);
+}
+
+void FixtureServer::addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status)
+{
+    FixtureReply reply;
+    reply.status = status;
+    reply.body = body;
+    addReply(host, pathAndQuery, reply);
+}
+
+void FixtureServer::addRedirect(const QString &host, const QString &pathAndQuery, const QString &location, int status)
+{
+    FixtureReply reply;
+    reply.status = status;
+    reply.location = location;
+    reply.body = "<html><body>Moved</body></html>";
+    addReply(host, pathAndQuery, reply);
+}
+
+void FixtureServer::addReply(const QString &host, const QString &pathAndQuery, const FixtureReply &reply)
+{
+    const std::lock_guard lock(m_mutex);
+    m_routes.push_back({normalisedHost(host), pathAndQuery, false, reply});
+}
+
+void FixtureServer::addPrefixReply(const QString &host, const QString &pathPrefix, const FixtureReply &reply)
+{
+    const std::lock_guard lock(m_mutex);
+    m_routes.push_back({normalisedHost(host), pathPrefix, true, reply});
+}
+
+bool FixtureServer::loadRouteFile(const QString &path, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+        return false;
+    }
+    int lineNumber = 0;
+    while (!file.atEnd()) {
+        ++lineNumber;
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(QRegularExpression(QStringLiteral("\\s+")));
+        bool statusOk = true;
+        const int status = fields.size() == 4 ? fields[3].toInt(&statusOk) : 200;
+        if (fields.size() < 3 || fields.size() > 4 || !statusOk || !fields[1].startsWith(u'/')) {
+            if (error)
+                *error = QStringLiteral("%1:%2: expected \"host path-prefix fixture-file [status]\"")
+                             .arg(path)
+                             .arg(lineNumber);
+            return false;
+        }
+        addPrefix(fields[0], fields[1], fields[2], status);
+    }
+    return true;
+}
+
+std::vector<RecordedRequest> FixtureServer::requests() const
+{
+    const std::lock_guard lock(m_mutex);
+    return m_requests;
+}
+
+void FixtureServer::clearRequests()
+{
+    const std::lock_guard lock(m_mutex);
+    m_requests.clear();
+}
+
+std::optional<FixtureReply> FixtureServer::findReply(const QString &host, const QString &pathAndQuery) const
+{
+    const std::lock_guard lock(m_mutex);
+    const Route *best = nullptr;
+    for (const Route &route : m_routes) {
+        if (!route.prefix && route.host == host && route.path == pathAndQuery)
+            return route.reply;
+        if (route.prefix && (route.host == host || route.host == QLatin1String("*")) &&
+            pathAndQuery.startsWith(route.path) && (!best || route.path.size() > best->path.size()))
+            best = &route;
+    }
+    if (best)
+        return best->reply;
+
+    QString path = pathAndQuery.section(u'?', 0, 0);
+    if (path.endsWith(u'/'))
+        path += QLatin1String("index.html");
+    // Names from the request never leave the host's own folder.
+    if (host.isEmpty() || host.contains(u'/') || host.startsWith(u'.') ||
+        path.split(u'/').contains(QLatin1String("..")))
+        return std::nullopt;
+    const QString file = host + path;
+    if (QFileInfo(QDir(m_fixturesDir).filePath(file)).isFile()) {
+        FixtureReply reply;
+        reply.fixtureFile = file;
+        return reply;
+    }
+    return std::nullopt;
+}
+
+bool FixtureServer::knowsHost(const QString &host) const
+{
+    const std::lock_guard lock(m_mutex);
+    for (const Route &route : m_routes) {
+        if (route.host == host || route.host == QLatin1String("*"))
+            return true;
+    }
+    return !host.isEmpty() && !host.contains(u'/') && !host.startsWith(u'.') &&
+           QFileInfo(QDir(m_fixturesDir).filePath(host)).isDir();
+}
+
+bool FixtureServer::waitUnlessStopping(std::chrono::milliseconds delay)
+{
+    std::unique_lock lock(m_mutex);
+    return !m_stopped.wait_for(lock, delay, [this] { return m_stopping; });
+}
+
+void FixtureServer::handle(const httplib::Request &request, httplib::Response &response)
+{
+    RecordedRequest record;
+    record.method = QString::fromStdString(request.method);
+    record.target = QString::fromStdString(request.target);
+    splitTarget(request, &record.host, &record.pathAndQuery);
+    for (const auto &[name, value] : request.headers)
+        record.headers.append({QString::fromStdString(name), QString::fromStdString(value)});
+    {
+        const std::lock_guard lock(m_mutex);
+        m_requests.push_back(record);
+    }
+
+    std::optional<FixtureReply> reply = findReply(record.host, record.pathAndQuery);
+    if (!reply) {
+        FixtureReply fallback;
+        if (knowsHost(record.host)) {
+            fallback.status = 404;
+            fallback.body = kNotFoundPage;
+        } else {
+            fallback.status = 502;
+            fallback.behaviour = FixtureReply::Behaviour::Drop;
+        }
+        reply = fallback;
+    }
+    if (reply->behaviour == FixtureReply::Behaviour::Stall) {
+        waitUnlessStopping(std::chrono::hours(24));
+        reply->behaviour = FixtureReply::Behaviour::Drop;
+    }
+    if (reply->delay.count() > 0 && !waitUnlessStopping(reply->delay))
+        reply->behaviour = FixtureReply::Behaviour::Drop;
+    answer(*reply, response);
+}
+
+void FixtureServer::answer(const FixtureReply &reply, httplib::Response &response)
+{
+    response.status = reply.status;
+    if (!reply.location.isEmpty())
+        response.set_header("Location", reply.location.toStdString());
+
+    if (reply.behaviour == FixtureReply::Behaviour::Drop) {
+        // Nothing after the headers: the client sees the connection closed mid-answer.
+        response.set_chunked_content_provider(contentTypeOf(reply), [](size_t, httplib::DataSink &) { return false; });
+        return;
+    }
+
+    QByteArray body = reply.body;
+    if (!reply.fixtureFile.isEmpty()) {
+        QFile file(QDir(m_fixturesDir).filePath(reply.fixtureFile));
+        if (!file.open(QIODevice::ReadOnly)) {
+            response.status = 500;
+            response.set_content("missing fixture file " + reply.fixtureFile.toStdString(), "text/plain");
+            return;
+        }
+        body = file.readAll();
+    }
+
+    if (reply.fillerBytes >= 0) {
+        const size_t total = size_t(reply.fillerBytes);
+        auto filler = std::make_shared<std::string>(kFillerChunk, 'x');
+        auto sendFiller = [filler, total](size_t offset, httplib::DataSink &sink) {
+            if (offset >= total) {
+                sink.done();
+                return true;
+            }
+            return sink.write(filler->data(), std::min(kFillerChunk, total - offset));
+        };
+        if (reply.chunked)
+            response.set_chunked_content_provider(contentTypeOf(reply), sendFiller);
+        else
+            response.set_content_provider(
+                total, contentTypeOf(reply),
+                [sendFiller](size_t offset, size_t, httplib::DataSink &sink) { return sendFiller(offset, sink); });
+        return;
+    }
+
+    auto content = std::make_shared<std::string>(body.toStdString());
+    if (reply.behaviour == FixtureReply::Behaviour::CutOff) {
+        response.set_content_provider(content->size(), contentTypeOf(reply),
+                                      [content](size_t offset, size_t, httplib::DataSink &sink) {
+                                          if (offset == 0)
+                                              sink.write(content->data(), content->size() / 2);
+                                          return false;
+                                      });
+        return;
+    }
+    if (reply.chunked) {
+        response.set_chunked_content_provider(contentTypeOf(reply), [content](size_t offset, httplib::DataSink &sink) {
+            if (offset < content->size() && !sink.write(content->data() + offset, content->size() - offset))
+                return false;
+            sink.done();
+            return true;
+        });
+        return;
+    }
+    response.set_content(*content, contentTypeOf(reply));
+}
+
+ScopedProxyEnvironment::ScopedProxyEnvironment(const QString &proxyAddress)
+{
+    const QByteArray address = proxyAddress.toUtf8();
+    const char *const names[] = {"http_proxy", "https_proxy", "HTTPS_PROXY", "HTTP_PROXY",
+                                 "all_proxy",  "ALL_PROXY",   "no_proxy",    "NO_PROXY"};
+    for (const char *name : names) {
+        const char *value = std::getenv(name);
+        m_saved.emplace_back(name, value ? std::optional<QByteArray>(value) : std::nullopt);
+        ::unsetenv(name);
+    }
+    if (!address.isEmpty()) {
+        ::setenv("http_proxy", address.constData(), 1);
+        ::setenv("https_proxy", address.constData(), 1);
+    }
+}
+
+ScopedProxyEnvironment::~ScopedProxyEnvironment()
+{
+    for (const auto &[name, value] : m_saved) {
+        if (value)
+            ::setenv(name.constData(), value->constData(), 1);
+        else
+            ::unsetenv(name.constData());
+    }
+}
+
+} // namespace fendrake::test

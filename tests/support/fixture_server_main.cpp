@@ -1,0 +1,45 @@
+#include "fixture_server.h"
+
+#include <QDir>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <pthread.h>
+
+// The fixture proxy on its own, for the demo: fixture-server [port] (default 8118).
+int main(int argc, char **argv)
+{
+    int port = 8118;
+    if (argc > 2 || (argc == 2 && (port = std::atoi(argv[1])) <= 0)) {
+        std::fprintf(stderr, "usage: fixture-server [port]\n");
+        return 2;
+    }
+
+    // Signals are taken by sigwait below, not by whichever server thread happens to run.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    fendrake::test::FixtureServer server;
+    const QString routeFile = QDir(server.fixturesDir()).filePath(QStringLiteral("demo-routes.txt"));
+    QString error;
+    if (QFile::exists(routeFile) && !server.loadRouteFile(routeFile, &error)) {
+        std::fprintf(stderr, "fixture-server: %s\n", qPrintable(error));
+        return 1;
+    }
+    if (!server.start(port)) {
+        std::fprintf(stderr, "fixture-server: cannot listen on 127.0.0.1:%d\n", port);
+        return 1;
+    }
+    std::printf("fixture-server: serving %s on %s\n", qPrintable(server.fixturesDir()),
+                qPrintable(server.proxyAddress()));
+    std::fflush(stdout);
+
+    int received = 0;
+    sigwait(&stopSignals, &received);
+    server.stop();
+    return 0;
+}
