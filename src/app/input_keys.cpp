@@ -55,7 +55,8 @@ void wireInputKeys(Form1 &form)
     // A nullptr action is a query whose handler does not exist yet; when its check lands the row gets
     // e.g. [panel = form.ipPanel()] { panel->cmdIPChaXun_Click(); }
     const InputKeyRow rows[] = {
-        {yuMing.txtYuMing, ForbiddenSet::Common, nullptr, yuMing.cmdYuMingChaXun},
+        {yuMing.txtYuMing, ForbiddenSet::Common, [panel = form.yuMingPanel()] { panel->cmdYuMingChaXun_Click(); },
+         yuMing.cmdYuMingChaXun},
         {zhuJi.txtZhuJi, ForbiddenSet::Common, nullptr, nullptr},
         {ip.txtIP, ForbiddenSet::IP, nullptr, nullptr},
         {sl.txtSLURL, ForbiddenSet::Ex, nullptr, nullptr},
@@ -64,7 +65,8 @@ void wireInputKeys(Form1 &form)
         {liuXing.txtLiuXing, ForbiddenSet::Common, liuXingEnter, nullptr},
         {uSafe.txtUS, ForbiddenSet::Common, nullptr, nullptr},
         {uSafe.txtGM, ForbiddenSet::Common, nullptr, nullptr},
-        {shenFenZheng.txtShenFenZheng, ForbiddenSet::IDCard, nullptr, nullptr},
+        {shenFenZheng.txtShenFenZheng, ForbiddenSet::IDCard,
+         [panel = form.shenFenZhengPanel()] { panel->cmdShenFenZhengChaXun_Click(); }, nullptr},
         {shouJi.txtShouJi, ForbiddenSet::Mobile, nullptr, nullptr},
         {telWZ.txtTel, ForbiddenSet::Tel, nullptr, nullptr},
         {telWZ.Text2, ForbiddenSet::AreaCode, [text3 = telWZ.Text3] { focusIfAble(text3); }, nullptr},

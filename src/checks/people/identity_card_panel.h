@@ -3,6 +3,7 @@
 #include "ui_identity_card_panel.h"
 
 #include <QFrame>
+#include <QString>
 
 namespace fendrake {
 
@@ -15,6 +16,15 @@ public:
     explicit IdentityCardPanel(QWidget *parent = nullptr);
 
     Ui::frmShenFenZheng ui;
+
+    // The fetched page of the query in progress; this check's own.
+    QString PageText;
+
+public slots:
+    void cmdShenFenZhengChaXun_Click();
+
+private:
+    void showQueryFailure();
 };
 
 } // namespace fendrake

@@ -3,6 +3,7 @@
 #include "ui_domain_registration_panel.h"
 
 #include <QFrame>
+#include <QString>
 
 namespace fendrake {
 
@@ -15,6 +16,16 @@ public:
     explicit DomainRegistrationPanel(QWidget *parent = nullptr);
 
     Ui::frmYuMing ui;
+
+    // The registration text while it is rewritten; this check's own.
+    QString WhoisText;
+
+public slots:
+    void cmdYuMingChaXun_Click();
+
+private:
+    void showQueryError();
+    void enableControls();
 };
 
 } // namespace fendrake
