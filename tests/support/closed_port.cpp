@@ -7,11 +7,11 @@
 
 namespace fendrake::test {
 
-quint16 closedLocalPort()
+QString closedLocalAddress()
 {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     if (fd < 0)
-        return 0;
+        return QString();
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
@@ -21,7 +21,7 @@ quint16 closedLocalPort()
         ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
         port = ntohs(address.sin_port);
     ::close(fd);
-    return port;
+    return port == 0 ? QString() : QStringLiteral("http://127.0.0.1:%1").arg(port);
 }
 
 } // namespace fendrake::test

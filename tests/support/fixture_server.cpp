@@ -22,6 +22,14 @@ const QByteArray kNotFoundPage = "<html><head><title>404 Not Found</title></head
 
 constexpr size_t kFillerChunk = 64 * 1024;
 
+FixtureReply fileReply(const QString &fixtureFile, int status)
+{
+    FixtureReply reply;
+    reply.status = status;
+    reply.fixtureFile = fixtureFile;
+    return reply;
+}
+
 QString normalisedHost(QString host)
 {
     host = host.toLower();
@@ -138,18 +146,12 @@ QString FixtureServer::proxyAddress() const
 
 void FixtureServer::addPage(const QString &host, const QString &pathAndQuery, const QString &fixtureFile, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.fixtureFile = fixtureFile;
-    addReply(host, pathAndQuery, reply);
+    addReply(host, pathAndQuery, fileReply(fixtureFile, status));
 }
 
 void FixtureServer::addPrefix(const QString &host, const QString &pathPrefix, const QString &fixtureFile, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.fixtureFile = fixtureFile;
-    addPrefixReply(host, pathPrefix, reply);
+    addPrefixReply(host, pathPrefix, fileReply(fixtureFile, status));
 }
 
 void FixtureServer::addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status)
@@ -391,6 +393,14 @@ ScopedProxyEnvironment::~ScopedProxyEnvironment()
         else
             ::unsetenv(name.constData());
     }
+}
+
+bool ProxiedFixtureServer::startProxied()
+{
+    if (!start())
+        return false;
+    m_proxy.emplace(proxyAddress());
+    return true;
 }
 
 } // namespace fendrake::test

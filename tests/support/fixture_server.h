@@ -136,4 +136,17 @@ private:
     std::vector<std::pair<QByteArray, std::optional<QByteArray>>> m_saved;
 };
 
+// A fixture server that libcurl reaches through http_proxy from start() until it is destroyed.
+class ProxiedFixtureServer : public FixtureServer
+{
+public:
+    using FixtureServer::FixtureServer;
+
+    // Takes a free port; false when it cannot bind.
+    bool startProxied();
+
+private:
+    std::optional<ScopedProxyEnvironment> m_proxy;
+};
+
 } // namespace fendrake::test

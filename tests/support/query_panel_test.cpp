@@ -7,8 +7,7 @@ namespace fendrake::test {
 
 void QueryPanelTest::SetUp()
 {
-    ASSERT_TRUE(m_server.start());
-    m_proxy = std::make_unique<ScopedProxyEnvironment>(m_server.proxyAddress());
+    ASSERT_TRUE(m_server.startProxied());
     m_form = std::make_unique<Form1>();
 }
 

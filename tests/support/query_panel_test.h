@@ -31,8 +31,7 @@ protected:
     void expectOneMessage(MessageIcon icon, const QString &title, const QString &text) const;
 
     MessageRecorder m_messages;
-    FixtureServer m_server;
-    std::unique_ptr<ScopedProxyEnvironment> m_proxy;
+    ProxiedFixtureServer m_server;
     std::unique_ptr<Form1> m_form;
 };
 

@@ -1,6 +1,7 @@
 #include "app/services/http_fetch.h"
 #include "closed_port.h"
 #include "query_panel_test.h"
+#include "scoped_fetch_limits.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -119,9 +120,9 @@ TEST_F(DomainRegistrationQuery, ReservedDomainShowsTheErrorAndKeepsThePageAsFetc
 
 TEST_F(DomainRegistrationQuery, RefusedConnectionKeepsTheStatusText)
 {
-    const quint16 port = test::closedLocalPort();
-    ASSERT_NE(port, 0);
-    test::ScopedProxyEnvironment refusing(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    const QString refused = test::closedLocalAddress();
+    ASSERT_FALSE(refused.isEmpty());
+    test::ScopedProxyEnvironment refusing(refused);
 
     query(QStringLiteral("example-shop.com"));
 
@@ -132,17 +133,12 @@ TEST_F(DomainRegistrationQuery, RefusedConnectionKeepsTheStatusText)
 
 TEST_F(DomainRegistrationQuery, StalledServerEndsInTheErrorAfterTheTimeLimit)
 {
-    const FetchLimits saved = fetchLimits();
-    FetchLimits shortened = saved;
-    shortened.connectTimeout = std::chrono::milliseconds(1000);
-    shortened.totalTimeout = std::chrono::milliseconds(1500);
-    setFetchLimits(shortened);
+    const test::ScopedFetchLimits shortened(std::chrono::milliseconds(1000), std::chrono::milliseconds(1500));
     test::FixtureReply stall;
     stall.behaviour = test::FixtureReply::Behaviour::Stall;
     m_server.addPrefixReply(kHost, QStringLiteral("/whois/"), stall);
 
     query(QStringLiteral("example-shop.com"));
-    setFetchLimits(saved);
 
     expectOneErrorBox();
     EXPECT_EQ(m_result->toPlainText(), kStatus);

@@ -127,9 +127,8 @@ TEST_F(IdentityCardQuery, PageFailuresEndInTheFailureBoxWithTheSexKept)
                              QStringLiteral("id.fendrake.net/no_opening_marker.html")};
     for (const QString &page : pages) {
         SCOPED_TRACE(page.toStdString());
-        test::FixtureServer server;
-        ASSERT_TRUE(server.start());
-        test::ScopedProxyEnvironment proxy(server.proxyAddress());
+        test::ProxiedFixtureServer server;
+        ASSERT_TRUE(server.startProxied());
         server.addPrefix(kHost, QStringLiteral("/idsearch/"), page);
         m_messages.clear();
         dirtyLabels();
@@ -145,9 +144,9 @@ TEST_F(IdentityCardQuery, PageFailuresEndInTheFailureBoxWithTheSexKept)
 
 TEST_F(IdentityCardQuery, RefusedConnectionEndsInTheFailureBoxWithTheSexKept)
 {
-    const quint16 port = test::closedLocalPort();
-    ASSERT_NE(port, 0);
-    test::ScopedProxyEnvironment refusing(QStringLiteral("http://127.0.0.1:%1").arg(port));
+    const QString refused = test::closedLocalAddress();
+    ASSERT_FALSE(refused.isEmpty());
+    test::ScopedProxyEnvironment refusing(refused);
     dirtyLabels();
 
     query(QStringLiteral("110101199001010015"));

@@ -5,6 +5,7 @@
 #include "fixture_server.h"
 #include "qt_printers.h"
 #include "recorders.h"
+#include "scoped_fetch_limits.h"
 
 #include <QLabel>
 #include <QStringEncoder>
@@ -17,9 +18,8 @@
 
 using namespace fendrake;
 using fendrake::test::FixtureReply;
-using fendrake::test::FixtureServer;
 using fendrake::test::MessageRecorder;
-using fendrake::test::ScopedProxyEnvironment;
+using fendrake::test::ProxiedFixtureServer;
 
 namespace {
 
@@ -37,12 +37,7 @@ class SplashTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(server.start());
-        proxy = std::make_unique<ScopedProxyEnvironment>(server.proxyAddress());
-        savedLimits = fetchLimits();
-        FetchLimits limits = savedLimits;
-        limits.totalTimeout = std::chrono::milliseconds(1000);
-        setFetchLimits(limits);
+        ASSERT_TRUE(server.startProxied());
         // Each reading of the clock is a second later: the pause ends on its second reading.
         savedClock = setPauseClock([this] {
             visibleDuringPause = visibleDuringPause.value_or(true) && splash && splash->isVisible();
@@ -50,11 +45,7 @@ protected:
         });
     }
 
-    void TearDown() override
-    {
-        setPauseClock(savedClock);
-        setFetchLimits(savedLimits);
-    }
+    void TearDown() override { setPauseClock(savedClock); }
 
     // Runs the splash sequence; the messages it showed are left in the recorder.
     bool runSplash()
@@ -66,16 +57,13 @@ protected:
     // A fresh server for one case's route of the notice page.
     void useRoutedServer()
     {
-        proxy.reset();
-        routedServer = std::make_unique<FixtureServer>();
-        ASSERT_TRUE(routedServer->start());
-        proxy = std::make_unique<ScopedProxyEnvironment>(routedServer->proxyAddress());
+        routedServer = std::make_unique<ProxiedFixtureServer>();
+        ASSERT_TRUE(routedServer->startProxied());
     }
 
-    FixtureServer server;
-    std::unique_ptr<FixtureServer> routedServer;
-    std::unique_ptr<ScopedProxyEnvironment> proxy;
-    FetchLimits savedLimits;
+    const test::ScopedFetchLimits limits{FetchLimits().connectTimeout, std::chrono::milliseconds(1000)};
+    ProxiedFixtureServer server;
+    std::unique_ptr<ProxiedFixtureServer> routedServer;
     PauseClock savedClock;
     qint64 clockSeconds = 1000;
     std::optional<bool> visibleDuringPause;

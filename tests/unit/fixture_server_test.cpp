@@ -18,8 +18,7 @@ namespace fendrake {
 namespace {
 
 using test::FixtureReply;
-using test::FixtureServer;
-using test::ScopedProxyEnvironment;
+using test::ProxiedFixtureServer;
 using namespace std::chrono_literals;
 
 QByteArray fetchBody(const QString &address)
@@ -38,9 +37,8 @@ protected:
         writeFile(QStringLiteral("secret.txt"), "secret");
         writeFile(QStringLiteral("pages/sample.html"), "sample");
         writeFile(QStringLiteral("pages/other.html"), "other");
-        m_server = std::make_unique<FixtureServer>(m_dir.path());
-        ASSERT_TRUE(m_server->start());
-        m_proxy = std::make_unique<ScopedProxyEnvironment>(m_server->proxyAddress());
+        m_server = std::make_unique<ProxiedFixtureServer>(m_dir.path());
+        ASSERT_TRUE(m_server->startProxied());
     }
 
     void writeFile(const QString &name, const QByteArray &content)
@@ -53,8 +51,7 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    std::unique_ptr<FixtureServer> m_server;
-    std::unique_ptr<ScopedProxyEnvironment> m_proxy;
+    std::unique_ptr<ProxiedFixtureServer> m_server;
 };
 
 TEST_F(FixtureServerTest, RoutesBeatFilesAndTheLongestPrefixWins)

@@ -1,7 +1,9 @@
 #include "app/services/http_fetch.h"
 
+#include "closed_port.h"
 #include "fixture_server.h"
 #include "qt_printers.h"
+#include "scoped_fetch_limits.h"
 
 #include <gtest/gtest.h>
 
@@ -10,15 +12,10 @@
 #include <thread>
 #include <vector>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 namespace fendrake {
 namespace {
 
 using test::FixtureReply;
-using test::FixtureServer;
 using test::ScopedProxyEnvironment;
 using namespace std::chrono_literals;
 
@@ -32,26 +29,10 @@ QString address(const QString &pathAndQuery)
 class HttpFetchTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_server.start());
-        m_proxy = std::make_unique<ScopedProxyEnvironment>(m_server.proxyAddress());
-        m_savedLimits = fetchLimits();
-        FetchLimits limits;
-        limits.connectTimeout = 2s;
-        limits.totalTimeout = 2s;
-        setFetchLimits(limits);
-    }
+    void SetUp() override { ASSERT_TRUE(m_server.startProxied()); }
 
-    void TearDown() override
-    {
-        setFetchLimits(m_savedLimits);
-        m_proxy.reset();
-    }
-
-    FixtureServer m_server;
-    std::unique_ptr<ScopedProxyEnvironment> m_proxy;
-    FetchLimits m_savedLimits;
+    const test::ScopedFetchLimits m_limits{2s, 2s};
+    test::ProxiedFixtureServer m_server;
 };
 
 TEST_F(HttpFetchTest, GbkPageDecodesToItsChineseText)
@@ -171,18 +152,9 @@ TEST_F(HttpFetchTest, FailuresThrowAndNeverHang)
 TEST_F(HttpFetchTest, RefusedPortThrows)
 {
     const ScopedProxyEnvironment direct{QString()};
-    // A port that was just bound and closed again refuses connections.
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    ASSERT_GE(listener, 0);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof local;
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr *>(&local), sizeof local), 0);
-    ASSERT_EQ(::getsockname(listener, reinterpret_cast<sockaddr *>(&local), &length), 0);
-    ::close(listener);
-    const int port = ntohs(local.sin_port);
-    EXPECT_THROW(fetchPage(QStringLiteral("http://127.0.0.1:%1/").arg(port)), FetchError);
+    const QString refused = test::closedLocalAddress();
+    ASSERT_FALSE(refused.isEmpty());
+    EXPECT_THROW(fetchPage(refused + QStringLiteral("/")), FetchError);
 }
 
 TEST_F(HttpFetchTest, FetchesOnSeveralThreadsAtOnce)

@@ -1,31 +1,21 @@
 #include "app/hot_key.h"
+#include "wait.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 // After gtest: Xlib's macros (None, Bool) clash with its names.
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
 using fendrake::HotKey;
+using fendrake::test::waitFor;
 
 namespace {
-
-bool waitFor(const std::function<bool()> &done, int ms = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QTest::qWait(20);
-    return done();
-}
 
 void pressAltA()
 {

@@ -1,30 +1,23 @@
 #include "fixture_server.h"
+#include "wait.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 
 using fendrake::test::FixtureServer;
+using fendrake::test::waitFor;
 
 namespace {
 
 constexpr auto kMainTitle = "^Fendrake 4\\.02$";
 
-bool waitFor(const std::function<bool()> &done, int ms = 15000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms)
-        QTest::qWait(50);
-    return done();
-}
+// A starting program gets longer than the usual wait.
+constexpr int kProgramWaitMs = 15000;
 
 QStringList xdotool(const QStringList &arguments)
 {
@@ -69,7 +62,7 @@ public:
     qint64 pid() const { return m_process.processId(); }
     QProcess &process() { return m_process; }
 
-    QString mainWindow(int ms = 15000)
+    QString mainWindow(int ms = kProgramWaitMs)
     {
         QStringList found;
         waitFor([&] { return !(found = windowsNamed(pid(), QString::fromLatin1(kMainTitle))).isEmpty(); }, ms);
@@ -110,7 +103,8 @@ TEST_F(ProgramTest, NewerVersionNoticeShowsTheVersionBoxThenTheMainWindow)
                    QStringLiteral("update-notice/newer.html"));
     Program program(server, runtimeDir.path());
     QStringList box;
-    ASSERT_TRUE(waitFor([&] { return !(box = windowsNamed(program.pid(), QStringLiteral("版本信息"))).isEmpty(); }));
+    ASSERT_TRUE(waitFor([&] { return !(box = windowsNamed(program.pid(), QStringLiteral("版本信息"))).isEmpty(); },
+                        kProgramWaitMs));
     EXPECT_TRUE(windowsNamed(program.pid(), QString::fromLatin1(kMainTitle)).isEmpty()) << "not before the box";
 
     xdotool({QStringLiteral("windowactivate"), box.first()});
@@ -157,11 +151,13 @@ TEST_F(ProgramTest, AltAActivatesTheMainWindowFromAnotherProgram)
     other.start(QStringLiteral("xmessage"),
                 {QStringLiteral("-geometry"), QStringLiteral("+600+400"), QStringLiteral("other program")});
     QStringList otherWindow;
-    ASSERT_TRUE(waitFor([&] {
-        return !(otherWindow = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                        QStringLiteral("--classname"), QStringLiteral("xmessage")}))
-                    .isEmpty();
-    }));
+    ASSERT_TRUE(waitFor(
+        [&] {
+            return !(otherWindow = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                            QStringLiteral("--classname"), QStringLiteral("xmessage")}))
+                        .isEmpty();
+        },
+        kProgramWaitMs));
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), otherWindow.first()});
     auto focused = [] { return xdotool({QStringLiteral("getwindowfocus")}).value(0); };
     ASSERT_EQ(focused(), otherWindow.first());

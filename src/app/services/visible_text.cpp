@@ -382,6 +382,21 @@ bool isHiddenTag(GumboTag tag)
     }
 }
 
+// Elements whose text keeps its blanks and line breaks.
+bool keepsWhitespace(GumboTag tag)
+{
+    switch (tag) {
+    case GUMBO_TAG_PRE:
+    case GUMBO_TAG_LISTING:
+    case GUMBO_TAG_PLAINTEXT:
+    case GUMBO_TAG_XMP:
+    case GUMBO_TAG_TEXTAREA:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isHtmlSpace(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
@@ -497,36 +512,20 @@ QString renderText(const GumboNode *root)
             if (!rowCells.empty() && rowCells.back()++ > 0)
                 writer.cellSeparator();
             break;
-        case GUMBO_TAG_PRE:
-        case GUMBO_TAG_LISTING:
-        case GUMBO_TAG_PLAINTEXT:
-        case GUMBO_TAG_XMP:
-        case GUMBO_TAG_TEXTAREA:
-            ++preservingDepth;
-            break;
         default:
             break;
         }
+        if (keepsWhitespace(tag))
+            ++preservingDepth;
         stack.push_back({node, 0});
     };
 
     auto leave = [&](const GumboNode *node) {
         const GumboTag tag = node->v.element.tag;
-        switch (tag) {
-        case GUMBO_TAG_TR:
-            if (!rowCells.empty())
-                rowCells.pop_back();
-            break;
-        case GUMBO_TAG_PRE:
-        case GUMBO_TAG_LISTING:
-        case GUMBO_TAG_PLAINTEXT:
-        case GUMBO_TAG_XMP:
-        case GUMBO_TAG_TEXTAREA:
+        if (tag == GUMBO_TAG_TR && !rowCells.empty())
+            rowCells.pop_back();
+        if (keepsWhitespace(tag))
             --preservingDepth;
-            break;
-        default:
-            break;
-        }
         if (isBlockTag(tag))
             writer.lineBreak();
     };
