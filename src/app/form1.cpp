@@ -62,6 +62,14 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 
 Form1::~Form1() = default;
 
+// The fifteen query panels, in the order the set-up takes their borders off.
+QList<QFrame *> Form1::queryPanels() const
+{
+    return {ui.frmTelWZ, ui.frmShouJi,  ui.frmIP,        ui.frmShenFenZheng, ui.frmZhuJi,
+            ui.frmRenQi, ui.frmLiuXing, ui.frmICP,       ui.frmMX,           ui.frmQQ,
+            ui.frmUSafe, ui.frmTB,      ui.frmGongShang, ui.frmSL,           ui.frmYuMing};
+}
+
 void Form1::createBrowserControls()
 {
     const auto make = [](QWidget *owner, const char *name) {
@@ -101,10 +109,7 @@ void Form1::Form_Load()
     // Appending selects the first row of a list; the set-up selects none.
     ui.frmGongShang->ui.Combo1->setCurrentIndex(-1);
     ui.frmGongShang->ui.Combo2->setCurrentIndex(-1);
-    const QList<QFrame *> panels = {ui.frmTelWZ, ui.frmShouJi,  ui.frmIP,        ui.frmShenFenZheng, ui.frmZhuJi,
-                                    ui.frmRenQi, ui.frmLiuXing, ui.frmICP,       ui.frmMX,           ui.frmQQ,
-                                    ui.frmUSafe, ui.frmTB,      ui.frmGongShang, ui.frmSL,           ui.frmYuMing};
-    for (QFrame *panel : panels)
+    for (QFrame *panel : queryPanels())
         guarded([panel] { panel->setFrameShape(QFrame::NoFrame); });
 }
 
@@ -209,11 +214,8 @@ void Form1::selectLevel(QWidget *group, int zhongJiTop, int gaojiTop)
 
 void Form1::showPanel(QWidget *panel, QWidget *focusBox)
 {
-    const QList<QWidget *> all = {ui.Picture1,     ui.frmShouJi, ui.frmIP,    ui.frmShenFenZheng,
-                                  ui.frmYuMing,    ui.frmZhuJi,  ui.frmRenQi, ui.frmLiuXing,
-                                  ui.frmSL,        ui.frmQQ,     ui.frmMX,    ui.frmICP,
-                                  ui.frmGongShang, ui.frmTelWZ,  ui.frmUSafe, ui.frmTB};
-    for (QWidget *each : all)
+    ui.Picture1->setVisible(ui.Picture1 == panel);
+    for (QFrame *each : queryPanels())
         each->setVisible(each == panel);
     // A box that its own query keeps disabled cannot take the focus; the panel is shown all the same.
     if (focusBox && focusBox->isEnabled())

@@ -89,6 +89,7 @@ private:
     void Form_Load();
     void Form_Activate();
     void createBrowserControls();
+    QList<QFrame *> queryPanels() const;
     void connectNavigation();
     void selectLevel(QWidget *group, int zhongJiTop, int gaojiTop);
     void showPanel(QWidget *panel, QWidget *focusBox);

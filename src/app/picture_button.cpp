@@ -2,12 +2,10 @@
 
 #include "app/tight_text.h"
 
-#include <QFontInfo>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace fendrake {
 
@@ -33,8 +31,7 @@ void PictureButton::paintEvent(QPaintEvent *)
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
 
     // The buttons are only about two lines high: their lines sit closer still than those of a label.
-    const int lineStep = static_cast<int>(std::lround(QFontInfo(font()).pixelSize() * 1.2));
-    const TightText caption(text(), font(), area.width(), Qt::AlignHCenter, lineStep);
+    const TightText caption(text(), font(), area.width(), Qt::AlignHCenter, TightText::lineStep(font(), 1.2));
     const int picture = std::clamp(area.height() - caption.height() - 1, kSmallestPicture, kLargestPicture);
     const int top = area.top() + std::max(0, (area.height() - picture - 1 - caption.height()) / 2);
     const QRect pictureRect(area.left() + (area.width() - picture) / 2, top, picture, picture);

@@ -34,9 +34,9 @@ void TightText::draw(QPainter *painter, QPointF topLeft) const
     m_layout.draw(painter, topLeft);
 }
 
-int TightText::designLineStep(const QFont &font)
+int TightText::lineStep(const QFont &font, double factor)
 {
-    return static_cast<int>(std::lround(QFontInfo(font).pixelSize() * 1.3));
+    return static_cast<int>(std::lround(QFontInfo(font).pixelSize() * factor));
 }
 
 } // namespace fendrake

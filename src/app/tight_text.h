@@ -20,8 +20,10 @@ public:
     int height() const { return m_height; }
     void draw(QPainter *painter, QPointF topLeft) const;
 
-    // The step that fits the designs: about 1.3 times the font's pixel size.
-    static int designLineStep(const QFont &font);
+    // A line step of factor times the font's pixel size.
+    static int lineStep(const QFont &font, double factor);
+    // The step that fits the designs' labels: about 1.3 times the font's pixel size.
+    static int designLineStep(const QFont &font) { return lineStep(font, 1.3); }
 
 private:
     QTextLayout m_layout;

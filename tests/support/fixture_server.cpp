@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QStringList>
 
 #include <httplib.h>
@@ -401,6 +402,12 @@ bool ProxiedFixtureServer::startProxied()
         return false;
     m_proxy.emplace(proxyAddress());
     return true;
+}
+
+QByteArray gbkEncoded(const QString &text)
+{
+    QStringEncoder encoder("GBK");
+    return encoder.encode(text);
 }
 
 } // namespace fendrake::test

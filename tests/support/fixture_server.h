@@ -122,6 +122,9 @@ private:
     std::vector<RecordedRequest> m_requests;
 };
 
+// The bytes a service of GBK pages sends for this text.
+QByteArray gbkEncoded(const QString &text);
+
 // Points libcurl at a proxy while alive (http_proxy and https_proxy, no_proxy unset), or at no
 // proxy at all when given an empty address; restores the variables as they were.
 class ScopedProxyEnvironment

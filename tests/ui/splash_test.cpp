@@ -8,7 +8,6 @@
 #include "scoped_fetch_limits.h"
 
 #include <QLabel>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -28,8 +27,7 @@ constexpr auto kNoticePath = "/post/update-notice.html";
 
 QByteArray gbkPage(const QString &text)
 {
-    QStringEncoder encoder("GBK");
-    return encoder.encode(QStringLiteral("<html><body><p>") + text + QStringLiteral("</p></body></html>"));
+    return test::gbkEncoded(QStringLiteral("<html><body><p>") + text + QStringLiteral("</p></body></html>"));
 }
 
 class SplashTest : public ::testing::Test

@@ -8,7 +8,6 @@
 #include "wait.h"
 
 #include <QElapsedTimer>
-#include <QStringEncoder>
 #include <QTest>
 #include <QThread>
 
@@ -18,18 +17,13 @@
 
 using namespace fendrake;
 using fendrake::test::FixtureReply;
+using fendrake::test::gbkEncoded;
 using fendrake::test::ScopedProxyEnvironment;
 using fendrake::test::waitFor;
 
 namespace {
 
 constexpr auto kHost = "browser.test";
-
-QByteArray gbk(const QString &text)
-{
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
-}
 
 QString address(const QString &path)
 {
@@ -62,13 +56,13 @@ class BrowserControlTest : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(server.startProxied()); }
 
-    void page(const QString &path, const QString &html) { server.addBody(kHost, path, gbk(html)); }
+    void page(const QString &path, const QString &html) { server.addBody(kHost, path, gbkEncoded(html)); }
 
     // Answers path with html only after delay.
     void slowPage(const QString &path, const QString &html, std::chrono::milliseconds delay)
     {
         FixtureReply slow;
-        slow.body = gbk(html);
+        slow.body = gbkEncoded(html);
         slow.delay = delay;
         server.addReply(kHost, path, slow);
     }
