@@ -83,6 +83,13 @@ void Form1::createBrowserControls()
     WebTB = make(ui.centralwidget, "WebTB");
     WebQQ = make(ui.frmQQ, "WebQQ");
     WebTel = make(ui.frmTelWZ, "WebTel");
+
+    ui.frmICP->attachBrowser(WebICP, &ICPQueryPending);
+    ui.frmUSafe->attachBrowser(WebUS, &USQueryPending);
+    ui.frmMX->attachBrowser(WebMX, &MXQueryPending);
+    ui.frmTB->attachBrowser(WebTB, &TBQueryPending);
+    ui.frmQQ->attachBrowser(WebQQ, &QQQueryPending);
+    ui.frmTelWZ->attachBrowser(WebTel, &TelQueryPending);
 }
 
 void Form1::Form_Load()

@@ -16,6 +16,42 @@ QString serviceHost(Service service)
         return QStringLiteral("id.fendrake.net");
     case Service::ReportCentre:
         return QStringLiteral("jubao.fendrake.net");
+    case Service::IpLocation:
+        return QStringLiteral("ip.fendrake.net");
+    case Service::IcpFiling:
+        return QStringLiteral("icp.fendrake.net:8080");
+    case Service::IcpOfficial:
+        return QStringLiteral("beian.fendrake.net");
+    case Service::TrafficRank:
+        return QStringLiteral("rank.fendrake.net");
+    case Service::Rating:
+        return QStringLiteral("rating.fendrake.net");
+    case Service::IndexedPages:
+        return QStringLiteral("search.fendrake.net");
+    case Service::SiteCheck:
+        return QStringLiteral("safe.fendrake.net");
+    case Service::UrlCheck:
+        return QStringLiteral("trojan.fendrake.net");
+    case Service::FileScanner:
+        return QStringLiteral("scan.fendrake.net");
+    case Service::Postcode:
+        return QStringLiteral("postcode.fendrake.net");
+    case Service::MobileLookup:
+        return QStringLiteral("mobile.fendrake.net:8080");
+    case Service::TelephoneLookup:
+        return QStringLiteral("tel.fendrake.net");
+    case Service::WebSearch:
+        return QStringLiteral("websearch.fendrake.net");
+    case Service::QqStatus:
+        return QStringLiteral("qqstatus.fendrake.net");
+    case Service::QqPicture:
+        return QStringLiteral("qqpic.fendrake.net");
+    case Service::ShopSearch:
+        return QStringLiteral("shopsearch.fendrake.net");
+    case Service::ShopSite:
+        return QStringLiteral("fendrake.cn");
+    case Service::Forum:
+        return QStringLiteral("forum.fendrake.net");
     }
     Q_UNREACHABLE();
 }
@@ -23,6 +59,11 @@ QString serviceHost(Service service)
 QString serviceBase(Service service)
 {
     return QStringLiteral("http://") + serviceHost(service);
+}
+
+QString supportSiteAddress()
+{
+    return serviceBase(Service::UpdateNotice) + u'/';
 }
 
 namespace {

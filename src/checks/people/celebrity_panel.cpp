@@ -7,4 +7,10 @@ CelebrityPanel::CelebrityPanel(QWidget *parent) : QFrame(parent)
     ui.setupUi(this);
 }
 
+void CelebrityPanel::attachBrowser(BrowserControl *web, PendingQuery *pending)
+{
+    m_web = web;
+    m_pending = pending;
+}
+
 } // namespace fendrake

@@ -7,4 +7,10 @@ QqStatusPanel::QqStatusPanel(QWidget *parent) : QFrame(parent)
     ui.setupUi(this);
 }
 
+void QqStatusPanel::attachBrowser(BrowserControl *web, PendingQuery *pending)
+{
+    m_web = web;
+    m_pending = pending;
+}
+
 } // namespace fendrake

@@ -7,4 +7,10 @@ ShopCreditPanel::ShopCreditPanel(QWidget *parent) : QFrame(parent)
     ui.setupUi(this);
 }
 
+void ShopCreditPanel::attachBrowser(BrowserControl *web, PendingQuery *pending)
+{
+    m_web = web;
+    m_pending = pending;
+}
+
 } // namespace fendrake

@@ -7,4 +7,10 @@ TelephoneLocationPanel::TelephoneLocationPanel(QWidget *parent) : QFrame(parent)
     ui.setupUi(this);
 }
 
+void TelephoneLocationPanel::attachBrowser(BrowserControl *web, PendingQuery *pending)
+{
+    m_web = web;
+    m_pending = pending;
+}
+
 } // namespace fendrake

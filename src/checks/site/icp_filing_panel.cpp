@@ -7,4 +7,10 @@ IcpFilingPanel::IcpFilingPanel(QWidget *parent) : QFrame(parent)
     ui.setupUi(this);
 }
 
+void IcpFilingPanel::attachBrowser(BrowserControl *web, PendingQuery *pending)
+{
+    m_web = web;
+    m_pending = pending;
+}
+
 } // namespace fendrake

@@ -10,4 +10,10 @@ UrlSafetyPanel::UrlSafetyPanel(QWidget *parent) : QFrame(parent)
     ui.setupUi(this);
 }
 
+void UrlSafetyPanel::attachBrowser(BrowserControl *web, PendingQuery *pending)
+{
+    m_web = web;
+    m_pending = pending;
+}
+
 } // namespace fendrake
