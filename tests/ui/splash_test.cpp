@@ -7,7 +7,6 @@
 #include "recorders.h"
 #include "scoped_fetch_limits.h"
 
-#include <QLabel>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -163,19 +162,4 @@ TEST_F(SplashTest, SecondCopyShowsNothingAndReadsNothing)
     EXPECT_FALSE(splash->isVisible());
     EXPECT_TRUE(server.requests().empty());
     EXPECT_TRUE(messages.messages().empty());
-}
-
-TEST(Splash, BorderlessWindowWithItsDesignedLabel)
-{
-    Form4 splash;
-    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(splash.size(), QSize(514, 299));
-    const auto *label = splash.findChild<QLabel *>(QStringLiteral("Label1"));
-    ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->text(), QStringLiteral("正在连接到服务器......"));
-    EXPECT_EQ(label->geometry(), QRect(192, 232, 158, 22));
-    EXPECT_EQ(label->font().pointSize(), 12);
-    EXPECT_TRUE(label->font().bold());
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::white));
-    EXPECT_EQ(splashArtwork().size(), QSize(518, 305));
 }
