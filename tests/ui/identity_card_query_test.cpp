@@ -207,17 +207,5 @@ TEST_F(IdentityCardQuery, EnterInTheNumberBoxRunsTheQuery)
     EXPECT_EQ(m_place->text(), QStringLiteral("发证地：北京市东城区"));
 }
 
-TEST_F(IdentityCardQuery, PanelResetRestoresTheIdleCaptions)
-{
-    servePage(QStringLiteral("id.fendrake.net/place.html"));
-    query(kGenuine);
-    ASSERT_EQ(m_place->text(), QStringLiteral("发证地：北京市东城区"));
-
-    open();
-
-    expectLabels(kIdle);
-    EXPECT_EQ(m_input->text(), QString());
-}
-
 } // namespace
 } // namespace fendrake

@@ -1,6 +1,5 @@
 #include "app/services/browser_control.h"
 #include "app/services/http_fetch.h"
-#include "app/services/pending_query.h"
 #include "closed_port.h"
 #include "fixture_server.h"
 #include "qt_printers.h"
@@ -212,35 +211,6 @@ TEST_F(BrowserControlTest, NewerNavigationSupersedesOneInFlight)
     EXPECT_EQ(log.events.count("progress 0/100"), 1) << "the superseded load's progress is dropped too";
 }
 
-TEST_F(BrowserControlTest, PendingFlagEvaluatesOnlyTheLoadThatAskedForIt)
-{
-    page("/p.html", "<html><body>页</body></html>");
-    BrowserControl control;
-    PendingQuery pending;
-    int evaluated = 0;
-    int completed = 0;
-    QObject::connect(&control, &BrowserControl::DocumentComplete, [&] {
-        ++completed;
-        if (!pending.take())
-            return;
-        ++evaluated;
-    });
-
-    control.Navigate(address("/p.html"));
-    ASSERT_TRUE(waitFor([&] { return completed == 1; }));
-    EXPECT_EQ(evaluated, 0) << "a load nobody asked for";
-
-    pending.set();
-    control.Navigate(address("/p.html"));
-    ASSERT_TRUE(waitFor([&] { return completed == 2; }));
-    EXPECT_EQ(evaluated, 1);
-    EXPECT_FALSE(pending.isPending());
-
-    control.Navigate(address("/p.html"));
-    ASSERT_TRUE(waitFor([&] { return completed == 3; }));
-    EXPECT_EQ(evaluated, 1) << "a later load after the answer";
-}
-
 TEST_F(BrowserControlTest, DestroyingTheControlMidLoadIsSafe)
 {
     slowPage("/slow.html", "<html><body>慢</body></html>", std::chrono::milliseconds(300));
@@ -268,13 +238,4 @@ TEST_F(BrowserControlTest, DestroyingTheControlMidLoadIsSafe)
     QTest::qWait(600);
     EXPECT_EQ(events, 0);
     EXPECT_EQ(server.requests().size(), 2u) << "both loads ran to their end in the background";
-}
-
-TEST_F(BrowserControlTest, SilentIsKept)
-{
-    BrowserControl control;
-    EXPECT_FALSE(control.Silent());
-    control.setSilent(true);
-    EXPECT_TRUE(control.Silent());
-    EXPECT_TRUE(control.property("Silent").toBool());
 }

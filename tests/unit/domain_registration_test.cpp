@@ -72,18 +72,6 @@ TEST(WhoisRewrite, ReplacesLeftToRightWithoutRescanningReplacements)
     EXPECT_EQ(rewriteWhoisText(QStringLiteral("xy"), chain), QStringLiteral("zz"));
 }
 
-TEST(WhoisLabelTable, HasItsFixedShape)
-{
-    ASSERT_EQ(WhoisLabelTable.size(), 163u);
-    for (const WhoisLabel &row : WhoisLabelTable)
-        EXPECT_FALSE(row.find.isEmpty());
-    EXPECT_EQ(WhoisLabelTable[0].find, u"Name Server");
-    EXPECT_EQ(WhoisLabelTable[151].find, kWhoisSiteName);
-    EXPECT_TRUE(WhoisLabelTable[151].replacement.isEmpty());
-    EXPECT_EQ(WhoisLabelTable[162].find, u"DNS Servers");
-    EXPECT_EQ(WhoisLabelTable[162].replacement, u"域名解析服务器");
-}
-
 TEST(WhoisLabelTable, LongerLabelsAfterTheirShorterPartsNeverMatch)
 {
     // Rows whose find text holds an earlier row's: the earlier row has already rewritten it.

@@ -7,15 +7,6 @@
 namespace fendrake {
 namespace {
 
-TEST(ServiceAddressesTest, EachServiceHasItsHost)
-{
-    EXPECT_EQ(serviceHost(Service::UpdateNotice), QStringLiteral("blog.fendrake.net"));
-    EXPECT_EQ(serviceHost(Service::Whois), QStringLiteral("whois.fendrake.net"));
-    EXPECT_EQ(serviceHost(Service::IdCard), QStringLiteral("id.fendrake.net"));
-    EXPECT_EQ(serviceHost(Service::ReportCentre), QStringLiteral("jubao.fendrake.net"));
-    EXPECT_EQ(serviceBase(Service::Whois), QStringLiteral("http://whois.fendrake.net"));
-}
-
 struct EncodeCase
 {
     QString typed;
@@ -51,12 +42,6 @@ TEST(EncodeUserTextTest, PastedTextKeepsTheAddressPathAndQuery)
     EXPECT_EQ(url.path(), QStringLiteral("/whois.php"));
     EXPECT_FALSE(url.hasFragment());
     EXPECT_EQ(url.query(QUrl::FullyEncoded), QStringLiteral("domain=a%3Fb%23c%20d"));
-}
-
-TEST(EncodeUserTextTest, AddressWithoutUserTextIsBasePlusPath)
-{
-    EXPECT_EQ(serviceAddress(Service::ReportCentre, QStringLiteral("/index.html")),
-              QStringLiteral("http://jubao.fendrake.net/index.html"));
 }
 
 } // namespace

@@ -20,18 +20,6 @@ TEST(OpenInBrowserTest, RecorderGetsTheAddressUnchanged)
     EXPECT_EQ(recorder.addresses(), QStringList({typed, QStringLiteral("mailto:help@fendrake.net")}));
 }
 
-TEST(OpenInBrowserTest, RecordersNestAndRestore)
-{
-    test::ShellOpenRecorder outer;
-    {
-        test::ShellOpenRecorder inner;
-        OpenInBrowser(nullptr, QStringLiteral("http://a/"));
-        EXPECT_EQ(inner.addresses().size(), 1);
-    }
-    OpenInBrowser(nullptr, QStringLiteral("http://b/"));
-    EXPECT_EQ(outer.addresses(), QStringList({QStringLiteral("http://b/")}));
-}
-
 TEST(ShellOpenUrlTest, LocalPathsBecomeFileUrls)
 {
     const QUrl absolute = shellOpenUrl(QStringLiteral("/opt/fendrake/help file#1.chm"));

@@ -13,14 +13,6 @@ const QString kOpen = QStringLiteral("The Newest Vision：");
 
 } // namespace
 
-TEST(UpdateNotice, OpeningMarkerIsEighteenCharactersEndingInFullWidthColon)
-{
-    EXPECT_EQ(kNewestVersionOpen.size(), 18);
-    EXPECT_EQ(kNewestVersionOpen.back(), QChar(0xFF1A));
-    EXPECT_EQ(kNewestVersionOpen, kOpen);
-    EXPECT_EQ(CurrentVersion, QStringLiteral("4.02"));
-}
-
 TEST(UpdateNotice, NewestVersionCutAndComparison)
 {
     struct Case
@@ -109,19 +101,4 @@ TEST(UpdateNotice, UpdateTextCut)
             EXPECT_EQ(*text, *c.text) << c.name;
         }
     }
-}
-
-TEST(UpdateNotice, MessageJoinsItsTwoLinesWithABareCarriageReturn)
-{
-    EXPECT_EQ(versionNoticeMessage(QStringLiteral("4.03")),
-              QStringLiteral("您使用的Fendrake版本是：4.02，最新版本是：4.03，请及时更新。\r"
-                             "定期将软件升至最新版本，获取更多功能，杜绝软件漏洞！"));
-    EXPECT_EQ(versionNoticeMessage(QString()),
-              QStringLiteral("您使用的Fendrake版本是：4.02，最新版本是：，请及时更新。\r"
-                             "定期将软件升至最新版本，获取更多功能，杜绝软件漏洞！"));
-}
-
-TEST(UpdateNotice, AddressIsTheNoticePostOnTheMakersBlog)
-{
-    EXPECT_EQ(updateNoticeAddress(), QStringLiteral("http://blog.fendrake.net/post/update-notice.html"));
 }
