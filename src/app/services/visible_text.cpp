@@ -7,11 +7,11 @@
 
 #include <chrono>
 #include <csetjmp>
+#include <cstddef>
 #include <cstdlib>
 #include <initializer_list>
 #include <iterator>
 #include <memory>
-#include <unordered_set>
 #include <vector>
 
 namespace fendrake {
@@ -33,7 +33,9 @@ constexpr qsizetype kMaxHtmlBytes = 8 * 1024 * 1024;
 constexpr std::chrono::seconds kParseBudget{4};
 
 // Every block gumbo allocates lives here, so that the tree is released without gumbo's recursive
-// free (a deep tree would overflow the stack) and an abandoned parse leaks nothing.
+// free (a deep tree would overflow the stack) and an abandoned parse leaks nothing. The blocks are
+// kept on an intrusive list: gumbo allocates for every token, and a hash set of blocks cost more
+// than the parse itself.
 class Arena
 {
 public:
@@ -44,35 +46,58 @@ public:
     Arena &operator=(const Arena &) = delete;
     ~Arena()
     {
-        for (void *block : m_blocks)
-            std::free(block);
+        while (m_head) {
+            Header *next = m_head->next;
+            std::free(m_head);
+            m_head = next;
+        }
     }
 
     static void *allocate(void *userdata, size_t size)
     {
         auto *arena = static_cast<Arena *>(userdata);
-        // Gumbo allocates for every token, so this is where a parse past its time is stopped. The
-        // jump only crosses gumbo's C frames and this one, none of which owns anything.
+        // This is where a parse past its time is stopped. The jump only crosses gumbo's C frames and
+        // this one, none of which owns anything.
         if (++arena->m_calls % 256 == 0 && std::chrono::steady_clock::now() > arena->m_deadline)
             std::longjmp(*arena->m_escape, 1);
-        void *block = std::malloc(size == 0 ? 1 : size);
-        if (!block)
+        auto *header = static_cast<Header *>(std::malloc(sizeof(Header) + size));
+        if (!header)
             std::abort();
-        arena->m_blocks.insert(block);
-        return block;
+        header->prev = nullptr;
+        header->next = arena->m_head;
+        if (arena->m_head)
+            arena->m_head->prev = header;
+        arena->m_head = header;
+        return header + 1;
     }
 
     static void deallocate(void *userdata, void *block)
     {
-        if (block && static_cast<Arena *>(userdata)->m_blocks.erase(block))
-            std::free(block);
+        if (!block)
+            return;
+        auto *arena = static_cast<Arena *>(userdata);
+        Header *header = static_cast<Header *>(block) - 1;
+        if (header->prev)
+            header->prev->next = header->next;
+        else
+            arena->m_head = header->next;
+        if (header->next)
+            header->next->prev = header->prev;
+        std::free(header);
     }
 
 private:
+    // Keeps the block behind it aligned as malloc's own.
+    struct alignas(std::max_align_t) Header
+    {
+        Header *prev;
+        Header *next;
+    };
+
     std::jmp_buf *m_escape;
     std::chrono::steady_clock::time_point m_deadline;
     unsigned int m_calls = 0;
-    std::unordered_set<void *> m_blocks;
+    Header *m_head = nullptr;
 };
 
 // The tree of one page, or no tree when the parse ran out of time.
