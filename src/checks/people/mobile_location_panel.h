@@ -3,6 +3,7 @@
 #include "ui_mobile_location_panel.h"
 
 #include <QFrame>
+#include <QString>
 
 namespace fendrake {
 
@@ -15,6 +16,15 @@ public:
     explicit MobileLocationPanel(QWidget *parent = nullptr);
 
     Ui::frmShouJi ui;
+
+    // The fetched page of the query in progress; this check's own.
+    QString PageText;
+
+public slots:
+    void cmdShouJiChaXun_Click();
+
+private:
+    void showQueryFailure();
 };
 
 } // namespace fendrake

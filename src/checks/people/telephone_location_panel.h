@@ -2,7 +2,9 @@
 
 #include "ui_telephone_location_panel.h"
 
+#include <QColor>
 #include <QFrame>
+#include <QString>
 
 namespace fendrake {
 
@@ -22,7 +24,20 @@ public:
     // The main window hands over the panel's hidden browser and its pending flag once, at set-up.
     void attachBrowser(BrowserControl *web, PendingQuery *pending);
 
+    // The visible text of the loaded telephone page; this check's own.
+    QString PageText;
+
+public slots:
+    void cmdTelChaXun_Click();
+    void WebTel_DocumentComplete(const QString &url);
+    void Command5_Click();
+    void Command4_Click();
+
 private:
+    void setResultColour(const QColor &colour);
+    void enableTelephoneQuery();
+    void showTelephoneFailure();
+
     BrowserControl *m_web = nullptr;
     PendingQuery *m_pending = nullptr;
 };
