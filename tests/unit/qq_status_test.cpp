@@ -9,27 +9,12 @@ namespace {
 
 TEST(QqRequestNumber, TakesFiveToTenCharactersOfAWholeNumberWrittenBackWithoutExponent)
 {
-    const struct
-    {
-        const char *typed;
-        const char *sent; // empty: refused
-    } cases[] = {
-        {"12345", "12345"},
-        {"9999999999", "9999999999"},
-        {"00123", "123"},
-        {"12345.0", "12345"},
-        {"1.0e10", "10000000000"},
-        {"1234", ""},
-        {"12345678901", ""},
-        {"", ""},
-        {"12345.5", ""},
-        {"abcde", ""},
-        {"1234５", ""},
-        {"9.99999e99", ""}, // whole, but beyond what 64 bits can write back
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(qqRequestNumber(QString::fromUtf8(c.typed)).value_or(QString()), QString::fromUtf8(c.sent))
-            << c.typed;
+    // "typed>sent", nothing sent when refused; "9.99999e99" is whole but beyond 64 bits.
+    for (const char *row : {"12345>12345", "9999999999>9999999999", "00123>123", "12345.0>12345", "1.0e10>10000000000",
+                            "1234>", "12345678901>", ">", "12345.5>", "abcde>", "1234５>", "9.99999e99>"}) {
+        const QStringList c = QString::fromUtf8(row).split(u'>');
+        EXPECT_EQ(qqRequestNumber(c[0]).value_or(QString()), c[1]) << row;
+    }
 }
 
 } // namespace
