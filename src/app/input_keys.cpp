@@ -72,7 +72,7 @@ void wireInputKeys(Form1 &form)
         {telWZ.txtTel, ForbiddenSet::Tel, [panel = form.telWZPanel()] { panel->cmdTelChaXun_Click(); }, nullptr},
         {telWZ.Text2, ForbiddenSet::AreaCode, [text3 = telWZ.Text3] { focusIfAble(text3); }, nullptr},
         {telWZ.Text3, ForbiddenSet::TelRange, [panel = form.telWZPanel()] { panel->Command5_Click(); }, nullptr},
-        {qq.Text4, ForbiddenSet::QQ, nullptr, qq.Command9},
+        {qq.Text4, ForbiddenSet::QQ, [panel = form.qqPanel()] { panel->Command9_Click(); }, qq.Command9},
         {tb.txtTB, std::nullopt, nullptr, tb.cmdTBCX},
     };
     for (const InputKeyRow &row : rows)

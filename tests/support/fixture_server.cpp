@@ -208,7 +208,16 @@ bool FixtureServer::loadRouteFile(const QString &path, QString *error)
                              .arg(lineNumber);
             return false;
         }
-        addPrefix(fields[0], fields[1], fields[2], status);
+        if (status >= 300 && status < 400) {
+            // A redirect's third field is where it sends the client.
+            FixtureReply reply;
+            reply.status = status;
+            reply.location = fields[2];
+            reply.body = "<html><body>Moved</body></html>";
+            addPrefixReply(fields[0], fields[1], reply);
+        } else {
+            addPrefix(fields[0], fields[1], fields[2], status);
+        }
     }
     return true;
 }

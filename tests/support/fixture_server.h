@@ -89,7 +89,8 @@ public:
     void addPrefixReply(const QString &host, const QString &pathPrefix, const FixtureReply &reply);
 
     // Prefix routes from a file: one "host path-prefix fixture-file [status]" per line, blank
-    // lines and lines starting with '#' skipped. Returns false with the reason on a bad line.
+    // lines and lines starting with '#' skipped; with a 3xx status the third field is the
+    // redirect's Location. Returns false with the reason on a bad line.
     bool loadRouteFile(const QString &path, QString *error = nullptr);
 
     std::vector<RecordedRequest> requests() const;

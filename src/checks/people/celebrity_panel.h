@@ -3,6 +3,7 @@
 #include "ui_celebrity_panel.h"
 
 #include <QFrame>
+#include <QString>
 
 namespace fendrake {
 
@@ -22,7 +23,17 @@ public:
     // The main window hands over the panel's hidden browser and its pending flag once, at set-up.
     void attachBrowser(BrowserControl *web, PendingQuery *pending);
 
+    // The visible text of the forum page of the query in progress; this check's own.
+    QString MXPageText;
+
+public slots:
+    void cmdMXCX_Click();
+    void WebMX_DocumentComplete(const QString &url);
+
 private:
+    void showCritical(const QString &text);
+    void finishQuery();
+
     BrowserControl *m_web = nullptr;
     PendingQuery *m_pending = nullptr;
 };
