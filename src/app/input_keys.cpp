@@ -57,8 +57,7 @@ void wireInputKeys(Form1 &form)
     const InputKeyRow rows[] = {
         {yuMing.txtYuMing, ForbiddenSet::Common, [panel = form.yuMingPanel()] { panel->cmdYuMingChaXun_Click(); },
          yuMing.cmdYuMingChaXun},
-        {zhuJi.txtZhuJi, ForbiddenSet::Common, [panel = form.zhuJiPanel()] { panel->cmdZhuJiChaXun_Click(); },
-         nullptr},
+        {zhuJi.txtZhuJi, ForbiddenSet::Common, [panel = form.zhuJiPanel()] { panel->cmdZhuJiChaXun_Click(); }, nullptr},
         {ip.txtIP, ForbiddenSet::IP, [panel = form.ipPanel()] { panel->cmdIPChaXun_Click(); }, nullptr},
         {sl.txtSLURL, ForbiddenSet::Ex, [panel = form.slPanel()] { panel->cmdGO_Click(); }, nullptr},
         {icp.txtICP, ForbiddenSet::Common, nullptr, nullptr},

@@ -14,9 +14,9 @@ inline constexpr quint32 kEchoTimedOut = 11010;
 
 struct EchoReply
 {
-    int replies = 0;          // 1 when an echo reply came back in time, else 0
-    Ipv4Address from;         // the address that answered
-    quint32 status = 0;       // 0 for an answered echo, kEchoTimedOut when none came
+    int replies = 0;    // 1 when an echo reply came back in time, else 0
+    Ipv4Address from;   // the address that answered
+    quint32 status = 0; // 0 for an answered echo, kEchoTimedOut when none came
 };
 
 // One ICMP echo service handle: a datagram ping socket where the system's ping group allows it,

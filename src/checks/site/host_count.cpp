@@ -9,7 +9,8 @@ bool isHostName(const QString &text)
     if (text.isEmpty() || text.startsWith(u'-'))
         return false;
     for (const QChar c : text) {
-        const bool asciiLetterOrDigit = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        const bool asciiLetterOrDigit =
+            (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
         // Letters beyond ASCII stand in internationalised names; the command takes them as they are.
         const bool otherLetter = c.unicode() >= 0x80 && c.isLetter();
         if (!asciiLetterOrDigit && !otherLetter && c != u'.' && c != u'-')

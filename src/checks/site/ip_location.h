@@ -9,7 +9,8 @@ namespace fendrake {
 
 // The location page's text holds the location between these two markers.
 inline constexpr QStringView kIpLocationOpening = u"本站主数据：";
-inline constexpr QStringView kIpLocationClosing = u"如果您发现查询结果不详细或不正确，请使用IP数据库自助添加功能进行修正";
+inline constexpr QStringView kIpLocationClosing =
+    u"如果您发现查询结果不详细或不正确，请使用IP数据库自助添加功能进行修正";
 
 enum class IpForm
 {

@@ -60,11 +60,12 @@ void IpLocationPanel::cmdIPChaXun_Click()
 
 void IpLocationPanel::showQueryError()
 {
-    showMessage(this, MessageIcon::Critical, QStringLiteral("错误"),
-                joinMessageLines({QStringLiteral("出现错误！错误原因："), QStringLiteral("1.IP地址输入错误，请重新输入！"),
-                                  QStringLiteral("2.服务器繁忙或检修维护，请稍后再试！"),
-                                  QStringLiteral("3.FendrakeXMLhttp组件丢失，请重新下载！"),
-                                  QStringLiteral("4.网络不稳定或繁忙，请退出占用大量网络资源的程序！")}));
+    showMessage(
+        this, MessageIcon::Critical, QStringLiteral("错误"),
+        joinMessageLines({QStringLiteral("出现错误！错误原因："), QStringLiteral("1.IP地址输入错误，请重新输入！"),
+                          QStringLiteral("2.服务器繁忙或检修维护，请稍后再试！"),
+                          QStringLiteral("3.FendrakeXMLhttp组件丢失，请重新下载！"),
+                          QStringLiteral("4.网络不稳定或繁忙，请退出占用大量网络资源的程序！")}));
     endQuery();
 }
 

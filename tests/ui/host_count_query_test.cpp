@@ -1,0 +1,156 @@
+#include "app/services/nslookup_command.h"
+#include "query_panel_test.h"
+#include "wait.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace fendrake {
+namespace {
+
+const QString kStandIn = QStringLiteral(FENDRAKE_FIXTURES_DIR "/commands/nslookup");
+const QString kRunning = QStringLiteral("正在查询服务器主机信息中...");
+const QString kTwoAddresses =
+    QStringLiteral("Server:UnKnown\nAddress:192.0.2.53\n\nNon-authoritativeanswer:\n"
+                   "Name:www.fendrake-demo.com\n服务器主机信息：\n192.0.2.10\n192.0.2.11\n\n");
+
+class HostCountQuery : public test::QueryPanelTest
+{
+protected:
+    void SetUp() override
+    {
+        QueryPanelTest::SetUp();
+        ASSERT_TRUE(m_scratch.isValid());
+        qputenv("FENDRAKE_NSLOOKUP_LOG", logPath().toLocal8Bit());
+        setNslookupCommandPath(kStandIn);
+        openPanel("cmdZhongJi", "Command3");
+        m_input = control<QLineEdit>("txtSLURL");
+        m_button = control<QAbstractButton>("cmdGO");
+        m_result = control<QPlainTextEdit>("txtSLJG");
+        ASSERT_TRUE(m_input && m_button && m_result);
+    }
+
+    void TearDown() override
+    {
+        setNslookupCommandPath(QString());
+        setNslookupTimeLimit(std::chrono::milliseconds(15000));
+        qunsetenv("FENDRAKE_NSLOOKUP_LOG");
+    }
+
+    QString logPath() const { return m_scratch.filePath(QStringLiteral("starts.log")); }
+
+    // Each start of the stand-in: its argument count and its arguments in brackets.
+    QString starts() const
+    {
+        QFile log(logPath());
+        return log.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(log.readAll()) : QString();
+    }
+
+    void query(const QString &name)
+    {
+        m_input->setText(name);
+        QTest::mouseClick(m_button, Qt::LeftButton);
+    }
+
+    bool waitForEnd() const
+    {
+        return test::waitFor([this] { return m_button->isEnabled() && m_result->toPlainText() != kRunning; });
+    }
+
+    bool controlsEnabled() const { return m_button->isEnabled() && m_input->isEnabled() && m_result->isEnabled(); }
+
+    QTemporaryDir m_scratch;
+    QLineEdit *m_input = nullptr;
+    QAbstractButton *m_button = nullptr;
+    QPlainTextEdit *m_result = nullptr;
+};
+
+TEST_F(HostCountQuery, TwoAddressesFollowTheHeadingLine)
+{
+    query(QStringLiteral("www.fendrake-demo.com"));
+    EXPECT_FALSE(m_button->isEnabled());
+    EXPECT_EQ(m_result->toPlainText(), kRunning);
+
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(m_result->toPlainText().toStdString(), kTwoAddresses.toStdString());
+    EXPECT_EQ(starts(), QStringLiteral("1 [www.fendrake-demo.com]\n"));
+    EXPECT_TRUE(controlsEnabled());
+}
+
+TEST_F(HostCountQuery, AnythingButAHostNameStartsNoProcess)
+{
+    const struct
+    {
+        QString name;
+        QString box;
+    } cases[] = {
+        {QStringLiteral("http://www.example.com"), QStringLiteral("输入时禁止输入“http”和“ftp”否则无法查询！请去掉！")},
+        {QStringLiteral("ftp.example.com"), QStringLiteral("输入时禁止输入“http”和“ftp”否则无法查询！请去掉！")},
+        {QStringLiteral("example.com;touch x"), QStringLiteral("域名输入错误！错误原因：")},
+        {QStringLiteral("example.com|cat"), QStringLiteral("域名输入错误！错误原因：")},
+        {QStringLiteral("$(touch x).com"), QStringLiteral("域名输入错误！错误原因：")},
+        {QStringLiteral("-type=any"), QStringLiteral("域名输入错误！错误原因：")},
+        {QString(), QStringLiteral("域名输入错误！错误原因：")},
+    };
+    for (const auto &c : cases) {
+        m_messages.clear();
+        query(c.name);
+        ASSERT_EQ(m_messages.messages().size(), 1u) << c.name.toStdString();
+        EXPECT_EQ(m_messages.messages().front().icon, MessageIcon::Critical);
+        EXPECT_EQ(m_messages.messages().front().title, QStringLiteral("错误"));
+        EXPECT_EQ(m_messages.messages().front().text.section(u'\r', 0, 0), c.box) << c.name.toStdString();
+        EXPECT_EQ(m_input->text(), c.name);
+        EXPECT_TRUE(controlsEnabled());
+    }
+    QTest::qWait(200);
+    EXPECT_EQ(starts(), QString());
+}
+
+TEST_F(HostCountQuery, StalledOrMissingCommandEndsInAFailureText)
+{
+    setNslookupTimeLimit(std::chrono::milliseconds(500));
+    query(QStringLiteral("stall.fendrake-demo.com"));
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_TRUE(m_result->toPlainText().startsWith(QStringLiteral("查询失败！")));
+    EXPECT_TRUE(controlsEnabled());
+
+    setNslookupCommandPath(m_scratch.filePath(QStringLiteral("no-such-command")));
+    query(QStringLiteral("www.fendrake-demo.com"));
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_TRUE(m_result->toPlainText().startsWith(QStringLiteral("查询失败！")));
+    EXPECT_TRUE(controlsEnabled());
+}
+
+TEST_F(HostCountQuery, NewRunReplacesAPendingOneAndNoStaleAnswerFollows)
+{
+    query(QStringLiteral("slow.fendrake-demo.com")); // answers after a second
+    ASSERT_FALSE(m_button->isEnabled());
+    // Switching panels enables the controls while the command still runs.
+    openPanel("cmdZhongJi", "Command3");
+    query(QStringLiteral("www.fendrake-demo.com"));
+    ASSERT_TRUE(waitForEnd());
+
+    QTest::qWait(1500); // past the time the first run would have answered
+    EXPECT_EQ(m_result->toPlainText().toStdString(), kTwoAddresses.toStdString());
+    EXPECT_TRUE(controlsEnabled());
+}
+
+TEST_F(HostCountQuery, EnterRunsTheQuery)
+{
+    ASSERT_TRUE(test::showActive(m_form.get()));
+    m_input->setText(QStringLiteral("www.fendrake-demo.com"));
+    QTest::keyClick(m_input, Qt::Key_Return);
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(m_result->toPlainText().toStdString(), kTwoAddresses.toStdString());
+}
+
+} // namespace
+} // namespace fendrake
