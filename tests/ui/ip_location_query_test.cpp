@@ -48,16 +48,16 @@ protected:
     QLabel *m_notice = nullptr;
 };
 
-TEST_F(IpLocationQuery, AsteriskIsSentAsTypedAndTheCutLocationShown)
+TEST_F(IpLocationQuery, EnterSendsTheAsteriskAsTypedAndShowsTheCutLocation)
 {
-    query(QStringLiteral("1.2.3.*"));
+    ASSERT_TRUE(test::showActive(m_form.get()));
+    m_input->setText(QStringLiteral("1.2.3.*"));
+    QTest::keyClick(m_input, Qt::Key_Return);
 
     EXPECT_TRUE(m_messages.messages().empty());
     EXPECT_EQ(requestedPaths(), QStringList{QStringLiteral("/ips.asp?ip=1.2.3.*&action=2")});
     EXPECT_EQ(m_result->toPlainText().toStdString(), kLocation.toStdString());
-    EXPECT_TRUE(m_button->isEnabled());
-    EXPECT_TRUE(m_input->isEnabled());
-    EXPECT_TRUE(m_notice->isHidden());
+    EXPECT_TRUE(m_button->isEnabled() && m_input->isEnabled() && m_notice->isHidden());
 }
 
 TEST_F(IpLocationQuery, NoticeStaysAfterACorrectedQueryUntilTheBoxIsClicked)
@@ -88,19 +88,9 @@ TEST_F(IpLocationQuery, UnreadablePartOrPageWithoutLocationEndsInTheErrorBox)
         query(address);
         expectOneMessage(MessageIcon::Critical, QStringLiteral("错误"), errorText);
         EXPECT_EQ(m_result->toPlainText(), QStringLiteral("查询结果")) << address.toStdString();
-        EXPECT_TRUE(m_button->isEnabled());
-        EXPECT_TRUE(m_input->isEnabled());
-        EXPECT_TRUE(m_notice->isHidden());
+        EXPECT_TRUE(m_button->isEnabled() && m_input->isEnabled() && m_notice->isHidden());
     }
     EXPECT_EQ(requestedPaths(), QStringList{QStringLiteral("/ips.asp?ip=9.9.9.9&action=2")});
-}
-
-TEST_F(IpLocationQuery, EnterRunsTheQuery)
-{
-    ASSERT_TRUE(test::showActive(m_form.get()));
-    m_input->setText(QStringLiteral("1.2.3.4.5"));
-    QTest::keyClick(m_input, Qt::Key_Return);
-    EXPECT_EQ(requestedPaths(), QStringList{QStringLiteral("/ips.asp?ip=1.2.3.4.5&action=2")});
 }
 
 } // namespace
