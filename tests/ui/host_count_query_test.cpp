@@ -111,14 +111,18 @@ TEST_F(HostCountQuery, AnythingButAHostNameStartsNoProcess)
     EXPECT_EQ(starts(), QString());
 }
 
-TEST_F(HostCountQuery, StalledOrMissingCommandEndsInAFailureText)
+TEST_F(HostCountQuery, StalledSilentOrMissingCommandEndsInAFailureText)
 {
     setNslookupTimeLimit(std::chrono::milliseconds(500));
-    for (const QString &command : {kStandIn, m_scratch.filePath(QStringLiteral("no-such-command"))}) {
-        setNslookupCommandPath(command);
-        query(QStringLiteral("stall.fendrake-demo.com"));
-        ASSERT_TRUE(waitForEnd()) << command.toStdString();
-        EXPECT_TRUE(m_result->toPlainText().startsWith(QStringLiteral("查询失败！")));
+    const QString missing = m_scratch.filePath(QStringLiteral("no-such-command"));
+    const QString cases[][2] = {{kStandIn, QStringLiteral("stall.fendrake-demo.com")},
+                                {kStandIn, QStringLiteral("silent.fendrake-demo.com")},
+                                {missing, QStringLiteral("www.fendrake-demo.com")}};
+    for (const auto &c : cases) {
+        setNslookupCommandPath(c[0]);
+        query(c[1]);
+        ASSERT_TRUE(waitForEnd()) << c[1].toStdString();
+        EXPECT_TRUE(m_result->toPlainText().startsWith(QStringLiteral("查询失败！"))) << c[1].toStdString();
         EXPECT_TRUE(controlsEnabled());
     }
 }

@@ -12,9 +12,6 @@ namespace fendrake {
 struct Ipv4Address
 {
     std::array<quint8, 4> bytes{};
-
-    bool isUnspecified() const { return bytes == std::array<quint8, 4>{}; }
-    bool operator==(const Ipv4Address &) const = default;
 };
 
 // Dotted decimal, no leading zeros: 10.0.0.1.
