@@ -57,9 +57,9 @@ void wireInputKeys(Form1 &form)
     const InputKeyRow rows[] = {
         {yuMing.txtYuMing, ForbiddenSet::Common, [panel = form.yuMingPanel()] { panel->cmdYuMingChaXun_Click(); },
          yuMing.cmdYuMingChaXun},
-        {zhuJi.txtZhuJi, ForbiddenSet::Common, nullptr, nullptr},
-        {ip.txtIP, ForbiddenSet::IP, nullptr, nullptr},
-        {sl.txtSLURL, ForbiddenSet::Ex, nullptr, nullptr},
+        {zhuJi.txtZhuJi, ForbiddenSet::Common, [panel = form.zhuJiPanel()] { panel->cmdZhuJiChaXun_Click(); }, nullptr},
+        {ip.txtIP, ForbiddenSet::IP, [panel = form.ipPanel()] { panel->cmdIPChaXun_Click(); }, nullptr},
+        {sl.txtSLURL, ForbiddenSet::Ex, [panel = form.slPanel()] { panel->cmdGO_Click(); }, nullptr},
         {icp.txtICP, ForbiddenSet::Common, nullptr, nullptr},
         {renQi.txtRenQi, ForbiddenSet::Common, nullptr, nullptr},
         {liuXing.txtLiuXing, ForbiddenSet::Common, liuXingEnter, nullptr},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/services/nslookup_command.h"
 #include "ui_host_count_panel.h"
 
 #include <QFrame>
@@ -15,6 +16,15 @@ public:
     explicit HostCountPanel(QWidget *parent = nullptr);
 
     Ui::frmSL ui;
+
+public slots:
+    void cmdGO_Click();
+
+private:
+    void showAnswer(NslookupCommand::Outcome outcome, const QString &output);
+    void enableControls();
+
+    NslookupCommand m_command;
 };
 
 } // namespace fendrake

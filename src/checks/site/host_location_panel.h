@@ -15,6 +15,13 @@ public:
     explicit HostLocationPanel(QWidget *parent = nullptr);
 
     Ui::frmZhuJi ui;
+
+public slots:
+    void cmdZhuJiChaXun_Click();
+
+private:
+    void showQueryError();
+    void enableControls();
 };
 
 } // namespace fendrake

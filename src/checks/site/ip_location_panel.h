@@ -15,6 +15,17 @@ public:
     explicit IpLocationPanel(QWidget *parent = nullptr);
 
     Ui::frmIP ui;
+
+public slots:
+    void cmdIPChaXun_Click();
+    void txtIP_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showQueryError();
+    void endQuery();
 };
 
 } // namespace fendrake

@@ -1,0 +1,49 @@
+#include "checks/site/host_count.h"
+#include "qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace fendrake {
+namespace {
+
+TEST(HostName, OnlyLettersDigitsDotsAndInnerHyphensPass)
+{
+    const struct
+    {
+        const char16_t *text;
+        bool accepted;
+    } cases[] = {
+        {u"www.example-shop.com", true}, {u"中文网址.cn", true}, {u"", false},        {u"`id`.com", false},
+        {u"a.com b.com", false},         {u"a.com\n", false},    {u"a.com>x", false},
+    };
+    for (const auto &c : cases) {
+        const QString text = QString::fromUtf16(c.text);
+        EXPECT_EQ(isHostName(text), c.accepted) << text.toStdString();
+    }
+}
+
+TEST(NslookupTidying, RemovesBlanksAndTabsAndPutsTheHeadingOnItsOwnLine)
+{
+    const struct
+    {
+        const char16_t *output;
+        const char16_t *shown;
+    } cases[] = {
+        // Two addresses: the second stands on a continuation line indented by a TAB and blanks.
+        {u"Server:  UnKnown\r\nAddress:  192.0.2.53\r\n\r\nNon-authoritative answer:\r\n"
+         u"Name:    www.example.com\r\nAddresses:  192.0.2.10\r\n\t  192.0.2.11\r\n\r\n",
+         u"Server:UnKnown\r\nAddress:192.0.2.53\r\n\r\nNon-authoritativeanswer:\r\nName:www.example.com\r\n"
+         u"服务器主机信息：\r\n192.0.2.10\r\n192.0.2.11\r\n\r\n"},
+        // Lines ending in LF alone; the singular label stays as it is.
+        {u"Server:\t\t192.0.2.53\nAddress:\t192.0.2.53#53\n\nName:\texample.com\nAddress: 192.0.2.20\n",
+         u"Server:192.0.2.53\r\nAddress:192.0.2.53#53\r\n\r\nName:example.com\r\nAddress:192.0.2.20\r\n"},
+        // A last line without its line end is still a line.
+        {u"Addresses: 192.0.2.1", u"服务器主机信息：\r\n192.0.2.1\r\n"},
+        {u"", u""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(tidyNslookupOutput(QString::fromUtf16(c.output)), QString::fromUtf16(c.shown));
+}
+
+} // namespace
+} // namespace fendrake
