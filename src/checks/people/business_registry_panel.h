@@ -2,7 +2,6 @@
 
 #include "ui_business_registry_panel.h"
 
-#include <QColor>
 #include <QFrame>
 #include <QStringView>
 
