@@ -33,9 +33,9 @@ bool webLogAnswers()
 struct Step
 {
     QLabel *label;
-    QString first;       // shown while the step waits and works; null: none
-    bool wait;           // one second between the first text and the work
-    QString bad;         // also shown when the work fails outright
+    QString first; // shown while the step waits and works; null: none
+    bool wait;     // one second between the first text and the work
+    QString bad;   // also shown when the work fails outright
     std::function<QString()> work;
 };
 
@@ -104,8 +104,8 @@ void Form6::Command1_Click()
                  throw std::runtime_error("no nslookup");
              return QStringLiteral("√已经找到nslookup组件！");
          }},
-        {ui->Label10, QStringLiteral("★检查XMLHTTP组件是否有问题。"), false,
-         QStringLiteral("×XMLHTTP组件丢失或损坏！"), fetchStep("√XMLHTTP组件正常！")},
+        {ui->Label10, QStringLiteral("★检查XMLHTTP组件是否有问题。"), false, QStringLiteral("×XMLHTTP组件丢失或损坏！"),
+         fetchStep("√XMLHTTP组件正常！")},
         {ui->Label11, QString(), false, QString(), [] { return QStringLiteral("√信息检索组件正确！"); }},
         {ui->Label12, QString(), false, QStringLiteral("×无法读取IE版本！"),
          [] { return QStringLiteral("√IE版本：") + browserComponentVersion(); }},
@@ -129,8 +129,8 @@ void Form6::Command1_Click()
         }
     }
     showMessage(this, MessageIcon::Information, QStringLiteral("检测完成"),
-                QStringLiteral("检查已完成！点击“关闭”进入主程序！如果没检测到故障确实有故障请联系客服QQ：") + SupportQQ +
-                    QStringLiteral("或") + SupportEmail);
+                QStringLiteral("检查已完成！点击“关闭”进入主程序！如果没检测到故障确实有故障请联系客服QQ：") +
+                    SupportQQ + QStringLiteral("或") + SupportEmail);
 }
 
 void Form6::Command2_Click()

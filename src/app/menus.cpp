@@ -20,11 +20,11 @@ namespace fendrake {
 const QList<ReportEntry> &reportEntries()
 {
     static const QList<ReportEntry> entries = {
-        {"mnuLaJiEmail", "mail"}, {"mnuEYiSoft", "soft"}, {"mnuWebSite", "web"},  {"mnuBlog", "blog"},
-        {"mnuBBS", "bbs"},        {"mnuInfo", "instant"}, {"mnuQiTa", "other1"},  {"mnuLJDX", "sms"},
-        {"mnuYDSR", "tel1"},      {"mnuWAP", "wap"},      {"mnuCX", "mms"},       {"mnuVIR", "ivr"},
-        {"mnuCL", "crbt"},        {"mnuYDLAJI", "other2"}, {"mnuSRDH", "tel2"},   {"mnuSXT", "voice"},
-        {"mnuCZ", "fax"},         {"mnuGDI", "other3"},   {"mnuQiTaInfo", "other4"},
+        {"mnuLaJiEmail", "mail"}, {"mnuEYiSoft", "soft"},  {"mnuWebSite", "web"},     {"mnuBlog", "blog"},
+        {"mnuBBS", "bbs"},        {"mnuInfo", "instant"},  {"mnuQiTa", "other1"},     {"mnuLJDX", "sms"},
+        {"mnuYDSR", "tel1"},      {"mnuWAP", "wap"},       {"mnuCX", "mms"},          {"mnuVIR", "ivr"},
+        {"mnuCL", "crbt"},        {"mnuYDLAJI", "other2"}, {"mnuSRDH", "tel2"},       {"mnuSXT", "voice"},
+        {"mnuCZ", "fax"},         {"mnuGDI", "other3"},    {"mnuQiTaInfo", "other4"},
     };
     return entries;
 }
@@ -36,8 +36,8 @@ QString reportPageAddress(const QString &key)
 
 QString supportChatLink()
 {
-    return QStringLiteral("Tencent://Message/?Uin=") + SupportQQ + QStringLiteral("&websiteName=") +
-           SupportSiteName + QStringLiteral("&Menu=yes");
+    return QStringLiteral("Tencent://Message/?Uin=") + SupportQQ + QStringLiteral("&websiteName=") + SupportSiteName +
+           QStringLiteral("&Menu=yes");
 }
 
 Menus::Menus(Form1 &form) : QObject(&form), m_form(form)
