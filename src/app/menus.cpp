@@ -62,6 +62,7 @@ Menus::Menus(Form1 &form) : QObject(&form), m_form(form)
     m_label21->setText(QStringLiteral("邮箱：") + SupportEmail);
     m_label6->installEventFilter(this);
     m_label21->installEventFilter(this);
+    form.installEventFilter(this);
 }
 
 Menus::~Menus()
@@ -70,9 +71,18 @@ Menus::~Menus()
         delete window.data();
 }
 
-// A click is a release of the left button over the label that was pressed.
+// A click is a release of the left button over the label that was pressed. The program ends when the
+// main window closes or the exit entry hides it: the secondary windows go with it, and a fault
+// detection run stops at its next wait instead of holding the end back.
 bool Menus::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == &m_form &&
+        (event->type() == QEvent::Close || (event->type() == QEvent::Hide && !event->spontaneous()))) {
+        for (const QPointer<SecondaryWindow> &window : std::as_const(m_made)) {
+            if (window)
+                window->close();
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease && (watched == m_label6 || watched == m_label21)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const auto *label = static_cast<QLabel *>(watched);

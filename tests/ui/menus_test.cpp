@@ -180,7 +180,7 @@ TEST_F(MenusTest, HelpEntryOpensThePageBesideTheProgramOrExplainsWhyNot)
     }
 }
 
-TEST_F(MenusTest, WindowEntriesBringUpOneSharedWindowEach)
+TEST_F(MenusTest, WindowEntriesBringUpOneSharedWindowEachThatClosesWithTheMainWindow)
 {
     for (const char *entry : {"mnuDoctor", "mnuUpdate", "mnuAbout"}) {
         trigger(entry);
@@ -189,6 +189,9 @@ TEST_F(MenusTest, WindowEntriesBringUpOneSharedWindowEach)
     for (const char *name : {"Form6", "Form5", "Form2"})
         EXPECT_EQ(windows(QString::fromLatin1(name)).size(), 1) << name;
     EXPECT_TRUE(m_opened.addresses().isEmpty());
+    m_form->close(); // the program ends, and its windows with it
+    for (const char *name : {"Form6", "Form5", "Form2"})
+        EXPECT_TRUE(windows(QString::fromLatin1(name)).isEmpty()) << name;
 }
 
 TEST_F(MenusTest, ClosedAboutWindowReopensWithItsListFilledOnce)
