@@ -4,6 +4,7 @@
 #include "app/app_resources.h"
 #include "app/hot_key.h"
 #include "app/input_keys.h"
+#include "app/menus.h"
 #include "app/region_lists.h"
 #include "app/services/browser_control.h"
 #include "app/single_instance.h"
@@ -57,6 +58,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     createBrowserControls();
     connectNavigation();
     wireInputKeys(*this);
+    wireMenus(*this);
     Form_Load();
 }
 

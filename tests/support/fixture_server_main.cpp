@@ -7,12 +7,13 @@
 #include <cstdlib>
 #include <pthread.h>
 
-// The fixture proxy on its own, for the demo: fixture-server [port] (default 8118).
+// The fixture proxy on its own, for the demo: fixture-server [port [route-file...]] (default 8118).
+// Extra route files come first, so their routes win over the demo's own for the same prefix.
 int main(int argc, char **argv)
 {
     int port = 8118;
-    if (argc > 2 || (argc == 2 && (port = std::atoi(argv[1])) <= 0)) {
-        std::fprintf(stderr, "usage: fixture-server [port]\n");
+    if (argc >= 2 && (port = std::atoi(argv[1])) <= 0) {
+        std::fprintf(stderr, "usage: fixture-server [port [route-file...]]\n");
         return 2;
     }
 
@@ -24,6 +25,13 @@ int main(int argc, char **argv)
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     fendrake::test::FixtureServer server;
+    for (int i = 2; i < argc; ++i) {
+        QString error;
+        if (!server.loadRouteFile(QString::fromLocal8Bit(argv[i]), &error)) {
+            std::fprintf(stderr, "fixture-server: %s\n", qPrintable(error));
+            return 1;
+        }
+    }
     const QString routeFile = QDir(server.fixturesDir()).filePath(QStringLiteral("demo-routes.txt"));
     QString error;
     if (QFile::exists(routeFile) && !server.loadRouteFile(routeFile, &error)) {

@@ -10,6 +10,8 @@ QString serviceHost(Service service)
     switch (service) {
     case Service::UpdateNotice:
         return QStringLiteral("blog.fendrake.net");
+    case Service::DownloadSite:
+        return QStringLiteral("download.fendrake.net");
     case Service::Whois:
         return QStringLiteral("whois.fendrake.net");
     case Service::IdCard:

@@ -8,6 +8,7 @@ namespace fendrake {
 // query keys are each check's own.
 enum class Service {
     UpdateNotice, // the maker's web log, which carries the update notice post
+    DownloadSite, // the product's page on a download site, opened in the browser
     Whois,
     IdCard,
     ReportCentre,

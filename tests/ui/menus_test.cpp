@@ -1,0 +1,347 @@
+#include "app/help_file.h"
+#include "app/secondary_window.h"
+#include "app/services/file_hash.h"
+#include "app/services/pause.h"
+#include "qt_printers.h"
+#include "query_panel_test.h"
+#include "scoped_fetch_limits.h"
+#include "wait.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace fendrake {
+namespace {
+
+const QString kBlog = QStringLiteral("blog.fendrake.net");
+const QString kNotice = QStringLiteral("/post/update-notice.html");
+
+// clang-format off
+enum class Notice { Current, Newer, Unclosed, NoNetwork };
+// clang-format on
+
+// A real main window with its menus; addresses and boxes recorded, waits at once, help page in a folder of ours.
+class MenusTest : public test::QueryPanelTest
+{
+protected:
+    void SetUp() override
+    {
+        QueryPanelTest::SetUp();
+        QFile page(m_help.filePath(QStringLiteral("help.html")));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        m_savedHelp = setHelpFolder(m_help.path());
+        // Each reading of the clock is a second later, so every wait ends at once.
+        m_savedClock = setPauseClock([this] {
+            if (m_onPause)
+                m_onPause();
+            return m_seconds++;
+        });
+    }
+
+    void TearDown() override
+    {
+        setPauseClock(m_savedClock);
+        setHelpFolder(m_savedHelp);
+    }
+
+    // A fresh server per case: the first route of a page wins, so routes cannot be replaced.
+    void serve(Notice notice)
+    {
+        m_routed = std::make_unique<test::ProxiedFixtureServer>();
+        ASSERT_TRUE(m_routed->startProxied());
+        if (notice == Notice::Newer)
+            m_routed->addPage(kBlog, kNotice, QStringLiteral("update-notice/newer.html"));
+        if (notice == Notice::Unclosed)
+            m_routed->addBody(kBlog, kNotice, test::gbkEncoded(QStringLiteral("The Newest Vision：4.03")));
+        test::FixtureReply drop;
+        drop.behaviour = test::FixtureReply::Behaviour::Drop;
+        if (notice == Notice::NoNetwork)
+            m_routed->addPrefixReply(kBlog, QStringLiteral("/"), drop);
+    }
+
+    void trigger(const char *entry) { control<QAction>(entry)->trigger(); }
+
+    // The loaded (not yet closed) top-level windows of that name.
+    static QList<SecondaryWindow *> windows(const QString &name)
+    {
+        QList<SecondaryWindow *> found;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *window = qobject_cast<SecondaryWindow *>(widget);
+            if (window && window->objectName() == name && window->isVisible() && !window->isUnloaded())
+                found.append(window);
+        }
+        return found;
+    }
+
+    SecondaryWindow *open(const char *entry, const QString &name)
+    {
+        trigger(entry);
+        return windows(name).value(0);
+    }
+
+    static QString text(const QWidget *window, const char *name)
+    {
+        return test::shownText(test::childNamed<QObject>(window, QString::fromLatin1(name)));
+    }
+
+    static bool enabled(const QWidget *window, const char *name)
+    {
+        return test::childNamed<QWidget>(window, QString::fromLatin1(name))->isEnabled();
+    }
+
+    static void click(const QWidget *window, const char *name)
+    {
+        QTest::mouseClick(test::childNamed<QPushButton>(window, QString::fromLatin1(name)), Qt::LeftButton);
+    }
+
+    const test::ScopedFetchLimits m_limits{std::chrono::milliseconds(2000), std::chrono::milliseconds(4000)};
+    std::unique_ptr<test::ProxiedFixtureServer> m_routed;
+    test::ShellOpenRecorder m_opened;
+    QTemporaryDir m_help;
+    QString m_savedHelp;
+    PauseClock m_savedClock;
+    std::function<void()> m_onPause;
+    qint64 m_seconds = 1000;
+};
+
+TEST_F(MenusTest, EachReportEntryOpensItsOwnPage)
+{
+    const struct
+    {
+        const char *entry;
+        const char *page;
+    } cases[] = {
+        {"mnuLaJiEmail", "mail"}, {"mnuEYiSoft", "soft"},  {"mnuWebSite", "web"},     {"mnuBlog", "blog"},
+        {"mnuBBS", "bbs"},        {"mnuInfo", "instant"},  {"mnuQiTa", "other1"},     {"mnuLJDX", "sms"},
+        {"mnuYDSR", "tel1"},      {"mnuWAP", "wap"},       {"mnuCX", "mms"},          {"mnuVIR", "ivr"},
+        {"mnuCL", "crbt"},        {"mnuYDLAJI", "other2"}, {"mnuSRDH", "tel2"},       {"mnuSXT", "voice"},
+        {"mnuCZ", "fax"},         {"mnuGDI", "other3"},    {"mnuQiTaInfo", "other4"},
+    };
+    QStringList expected;
+    for (const auto &c : cases) {
+        trigger(c.entry);
+        expected << QStringLiteral("http://jubao.fendrake.net/jvbao_%1.php").arg(QLatin1String(c.page));
+    }
+    EXPECT_EQ(m_opened.addresses(), expected);
+    EXPECT_TRUE(m_messages.messages().empty());
+}
+
+TEST_F(MenusTest, ContactEntriesAndLabelsOpenTheirLinks)
+{
+    trigger("mnuWeb");
+    QTest::mouseClick(control<QLabel>("Label6"), Qt::LeftButton);
+    QTest::mouseClick(control<QLabel>("Label21"), Qt::LeftButton);
+    trigger("mnuF2");
+    trigger("mnuF3");
+    EXPECT_EQ(m_opened.addresses(),
+              QStringList({QStringLiteral("http://blog.fendrake.net/"),
+                           QStringLiteral("Tencent://Message/?Uin=10086512&websiteName=Fendrake&Menu=yes"),
+                           QStringLiteral("mailto:support@fendrake.net")}));
+    EXPECT_EQ(control<QLabel>("Label6")->text(), QStringLiteral("在线支持QQ：10086512"));
+
+    trigger("mnuQQ");
+    expectOneMessage(MessageIcon::Information, QStringLiteral("联系方式"),
+                     QStringLiteral("QQ:10086512，Email：support@fendrake.net"));
+}
+
+TEST_F(MenusTest, HelpEntryOpensThePageBesideTheProgramOrExplainsWhyNot)
+{
+    const QString page = m_help.filePath(QStringLiteral("help.html"));
+    trigger("mnuHelp1");
+    ASSERT_TRUE(QFile::remove(page) && QDir().mkdir(page));
+    trigger("mnuHelp1"); // a folder in its place cannot be read
+    ASSERT_TRUE(QDir().rmdir(page));
+    trigger("mnuHelp1"); // missing
+    EXPECT_EQ(m_opened.addresses(), QStringList(page));
+    ASSERT_EQ(m_messages.messages().size(), 2u);
+    for (const test::RecordedMessage &message : m_messages.messages()) {
+        EXPECT_EQ(message.icon, MessageIcon::Critical);
+        EXPECT_EQ(message.title, QStringLiteral("错误"));
+        EXPECT_EQ(message.text, QStringLiteral("无法打开帮助文件！错误原因：\r"
+                                               "1.帮助文件不存在、被移动或被改名，请重新下载本软件！\r"
+                                               "2.帮助文件损坏，无法打开，请重新下载！\r"
+                                               "3.硬盘出现坏道、坏扇区、文件系统错误，请检查磁盘问题！\r"
+                                               "4.系统繁忙，暂时无法打开，请稍后再试！"));
+    }
+}
+
+TEST_F(MenusTest, WindowEntriesBringUpOneSharedWindowEachThatClosesWithTheMainWindow)
+{
+    for (const char *entry : {"mnuDoctor", "mnuUpdate", "mnuAbout"}) {
+        trigger(entry);
+        trigger(entry);
+    }
+    for (const char *name : {"Form6", "Form5", "Form2"})
+        EXPECT_EQ(windows(QString::fromLatin1(name)).size(), 1) << name;
+    EXPECT_TRUE(m_opened.addresses().isEmpty());
+    m_form->close(); // the program ends, and its windows with it
+    for (const char *name : {"Form6", "Form5", "Form2"})
+        EXPECT_TRUE(windows(QString::fromLatin1(name)).isEmpty()) << name;
+}
+
+TEST_F(MenusTest, ClosedAboutWindowReopensWithItsListFilledOnce)
+{
+    const QPointer<SecondaryWindow> first = open("mnuAbout", QStringLiteral("Form2"));
+    ASSERT_TRUE(first);
+    QTest::mouseClick(first->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+    EXPECT_TRUE(windows(QStringLiteral("Form2")).isEmpty());
+    ASSERT_TRUE(test::waitFor([&] { return first.isNull(); }));
+
+    const QPointer<SecondaryWindow> again = open("mnuAbout", QStringLiteral("Form2"));
+    ASSERT_TRUE(again && again != first);
+    const auto *list = again->findChild<QListWidget *>(QStringLiteral("List1"));
+    ASSERT_EQ(list->count(), 22);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Fendrake 4.02"));
+    EXPECT_EQ(list->item(21)->text(), QStringLiteral("举报组件 4.02"));
+}
+
+const QString kUpdateFailure = QStringLiteral("检查更新失败！错误原因：\r"
+                                              "1.网络不稳定，服务器繁忙，请退出其他大量占用网络资源程序！\r"
+                                              "2.FendrakeXMLhttp组件丢失，请重新下载！\r"
+                                              "Fendrake服务器出现问题，暂时无法响应您的请求，请稍后再试！");
+
+TEST_F(MenusTest, UpdateCheckEndsInItsThreeStatesOrItsFailureBox)
+{
+    const QString failed = QStringLiteral("检查更新失败");
+    const struct
+    {
+        const char *name;
+        Notice notice;
+        QString message; // the failure box when it is kUpdateFailure
+        QString status;
+        QString newest;
+        bool checkAgain;
+        bool download;
+    } cases[] = {
+        {"current", Notice::Current, QStringLiteral("您使用的是最新版本！"),
+         QStringLiteral("您的版本是最新版本，无需升级！"), QStringLiteral("最新版本：4.02"), true, false},
+        {"newer", Notice::Newer, QStringLiteral("检测到新版本，请下载新版本！"), QStringLiteral("正在连接到服务器..."),
+         QStringLiteral("最新版本：4.03"), false, true},
+        {"no closing marker", Notice::Unclosed, kUpdateFailure, failed, QStringLiteral("最新版本："), true, false},
+        {"no network", Notice::NoNetwork, kUpdateFailure, failed, QStringLiteral("最新版本："), true, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        serve(c.notice);
+        m_messages.clear();
+        const QPointer<SecondaryWindow> window = open("mnuUpdate", QStringLiteral("Form5"));
+        ASSERT_TRUE(window);
+        EXPECT_EQ(text(window, "Label4"), QStringLiteral("本地版本：4.02"));
+        click(window, "Command1");
+        const bool fails = c.message == kUpdateFailure;
+        expectOneMessage(fails ? MessageIcon::Exclamation : MessageIcon::Information,
+                         fails ? QStringLiteral("错误") : QStringLiteral("检测结果"), c.message);
+        EXPECT_EQ(text(window, "Label3"), c.status);
+        EXPECT_EQ(text(window, "Label5"), c.newest);
+        EXPECT_EQ(enabled(window, "Command1"), c.checkAgain);
+        EXPECT_EQ(enabled(window, "Command3"), c.download);
+        if (c.notice == Notice::Newer) {
+            EXPECT_EQ(text(window, "Text1"),
+                      QStringLiteral("1. 修正了网址安全检查的若干问题\n2. 新增两个地区的工商信息查询"));
+            click(window, "Command3");
+            EXPECT_EQ(m_opened.addresses(),
+                      QStringList(QStringLiteral("http://download.fendrake.net/soft/fendrake.html")));
+        }
+        click(window, "Command2");
+        ASSERT_TRUE(test::waitFor([&] { return window.isNull(); }));
+    }
+}
+
+const QString kFaultDone = QStringLiteral("检查已完成！点击“关闭”进入主程序！如果没检测到故障确实有故障请联系客服QQ："
+                                          "10086512或support@fendrake.net");
+
+TEST_F(MenusTest, FaultDetectionShowsEachStepsResultAndGoesOn)
+{
+    const QString good6 = QStringLiteral("√您使用的是最新版本！");
+    const QString bad6 = QStringLiteral("×您使用的不是最新版本！请及时升级！");
+    const struct
+    {
+        const char *name;
+        Notice notice;
+        bool help;
+        QList<std::pair<const char *, QString>> lines;
+    } cases[] = {
+        {"all well",
+         Notice::Current,
+         true,
+         {{"Label2", QStringLiteral("√本机网络连接正常！")},
+          {"Label3", QStringLiteral("√连接Fendrake服务器成功！")},
+          {"Label4", QStringLiteral("√PingFendrake服务器成功！")},
+          {"Label6", good6},
+          {"Label7", QStringLiteral("√帮助文件正常！")},
+          {"Label9", QStringLiteral("√已经找到nslookup组件！")},
+          {"Label10", QStringLiteral("√XMLHTTP组件正常！")},
+          {"Label11", QStringLiteral("√信息检索组件正确！")}}},
+        {"no network",
+         Notice::NoNetwork,
+         true,
+         {{"Label3", QStringLiteral("×连接Fendrake服务器失败！")},
+          {"Label4", QStringLiteral("×PingFendrake服务器失败")},
+          {"Label6", bad6},
+          {"Label10", QStringLiteral("×XMLHTTP组件丢失或损坏！")}}},
+        {"help missing", Notice::Current, false, {{"Label7", QStringLiteral("帮助文件不存在！")}, {"Label6", good6}}},
+        {"newer version", Notice::Newer, true, {{"Label6", bad6}}},
+        {"no closing marker", Notice::Unclosed, true, {{"Label6", bad6}}},
+    };
+    const QString ownHash = HashFile(QCoreApplication::applicationFilePath());
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        serve(c.notice);
+        QFile page(m_help.filePath(QStringLiteral("help.html")));
+        ASSERT_TRUE(c.help ? page.open(QIODevice::WriteOnly) : (!page.exists() || page.remove()));
+        page.close();
+        m_messages.clear();
+        const QPointer<SecondaryWindow> window = open("mnuDoctor", QStringLiteral("Form6"));
+        ASSERT_TRUE(window);
+        click(window, "Command1");
+        for (const auto &[label, line] : c.lines)
+            EXPECT_EQ(text(window, label), line) << label;
+        EXPECT_EQ(text(window, "Label5"), QStringLiteral("√主程序MD5：") + ownHash);
+        EXPECT_TRUE(text(window, "Label12").startsWith(QStringLiteral("√IE版本：libcurl ")));
+        EXPECT_TRUE(text(window, "Label13").startsWith(QStringLiteral("√操作系统:   ")));
+        expectOneMessage(MessageIcon::Information, QStringLiteral("检测完成"), kFaultDone);
+        EXPECT_FALSE(enabled(window, "Command1"));
+        click(window, "Command2");
+        ASSERT_TRUE(test::waitFor([&] { return window.isNull(); }));
+    }
+}
+
+TEST_F(MenusTest, ClosingFaultDetectionDuringAWaitEndsTheRunQuietly)
+{
+    const QPointer<SecondaryWindow> window = open("mnuDoctor", QStringLiteral("Form6"));
+    ASSERT_TRUE(window);
+    int readings = 0;
+    // The third reading of the clock falls in the wait of the second step.
+    m_onPause = [&] {
+        if (++readings == 3)
+            window->close();
+    };
+    click(window, "Command1");
+    m_onPause = nullptr;
+    EXPECT_TRUE(m_messages.messages().empty());
+    EXPECT_TRUE(m_routed == nullptr && m_server.requests().empty()) << "no step after the close";
+    ASSERT_TRUE(test::waitFor([&] { return window.isNull(); }));
+
+    const QPointer<SecondaryWindow> reopened = open("mnuDoctor", QStringLiteral("Form6"));
+    ASSERT_TRUE(reopened);
+    EXPECT_TRUE(enabled(reopened, "Command1"));
+    EXPECT_EQ(text(reopened, "Label2"), QStringLiteral("● 检查本机网络连接。"));
+}
+
+} // namespace
+} // namespace fendrake
