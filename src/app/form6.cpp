@@ -7,6 +7,7 @@
 #include "app/services/http_fetch.h"
 #include "app/services/markers.h"
 #include "app/services/message_box.h"
+#include "app/services/nslookup_command.h"
 #include "app/services/pause.h"
 #include "app/services/service_addresses.h"
 #include "app/system_facts.h"
@@ -100,7 +101,7 @@ void Form6::Command1_Click()
          }},
         {ui->Label9, QStringLiteral("检查nslookup组件是否存在。"), true, QStringLiteral("×未能找到nslookup组件！"),
          [] {
-             if (findNslookup().isEmpty())
+             if (nslookupCommandPath().isEmpty())
                  throw std::runtime_error("no nslookup");
              return QStringLiteral("√已经找到nslookup组件！");
          }},

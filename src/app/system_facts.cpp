@@ -10,17 +10,6 @@
 
 namespace fendrake {
 
-QString findNslookup()
-{
-    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("nslookup"));
-    if (!onPath.isEmpty())
-        return onPath;
-    // A desktop launcher may start us with a thin PATH; the system folders still hold the command.
-    return QStandardPaths::findExecutable(
-        QStringLiteral("nslookup"),
-        {QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
-}
-
 QString browserComponentVersion()
 {
     const curl_version_info_data *curl = curl_version_info(CURLVERSION_NOW);

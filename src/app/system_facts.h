@@ -7,9 +7,6 @@
 
 namespace fendrake {
 
-// Where the system keeps its nslookup command; empty when it has none.
-QString findNslookup();
-
 // What stands in for the browser component here: the libraries the browser control runs on.
 QString browserComponentVersion();
 

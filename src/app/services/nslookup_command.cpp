@@ -16,7 +16,13 @@ QString nslookupCommandPath()
 {
     if (!g_commandPath.isEmpty())
         return g_commandPath;
-    return QStandardPaths::findExecutable(QStringLiteral("nslookup"));
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("nslookup"));
+    if (!onPath.isEmpty())
+        return onPath;
+    // A desktop launcher may start us with a thin PATH; the system folders still hold the command.
+    return QStandardPaths::findExecutable(
+        QStringLiteral("nslookup"),
+        {QStringLiteral("/usr/bin"), QStringLiteral("/bin"), QStringLiteral("/usr/sbin"), QStringLiteral("/sbin")});
 }
 
 void setNslookupCommandPath(const QString &path)
