@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 #include "app/form1.h"
+#include "recorders.h"
 #include "widget_lookup.h"
 
 #include <QApplication>
@@ -170,6 +171,7 @@ TEST_F(Form1Navigation, FocusSkipsAnInputBoxItsQueryKeepsDisabled)
 
 TEST_F(Form1Navigation, WebPageButtonsLeaveThePanelsAsTheyAre)
 {
+    const fendrake::test::ShellOpenRecorder shellOpens; // no browser is started
     click("cmdShouJi");
     child<QLineEdit>("txtShouJi")->setText("13800138000");
     for (const char *button : {"mnuFileSafe", "Command11"}) {
