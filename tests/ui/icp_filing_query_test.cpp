@@ -18,8 +18,9 @@ namespace {
 // The filing search listens on 8080: the proxy sees the port in the host.
 const QString kHost = QStringLiteral("icp.fendrake.net:8080");
 const QString kQuery = QStringLiteral("/index.html?hostName=");
-const QString kFailureText = QStringLiteral("查询失败，请使用方法二查询！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
-                                            "2.IE版本过低会IE浏览器被恶意修改，请重装IE6.0以上版本！");
+const QString kFailureText =
+    QStringLiteral("查询失败，请使用方法二查询！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
+                   "2.IE版本过低会IE浏览器被恶意修改，请重装IE6.0以上版本！");
 
 class IcpFilingQuery : public test::QueryPanelTest
 {
@@ -38,8 +39,9 @@ protected:
     // Answers the query for domain with a page of that text.
     void serve(const QString &domain, const QString &text)
     {
-        m_server.addBody(kHost, kQuery + domain,
-                         test::gbkEncoded(QStringLiteral("<html><body><p>") + text + QStringLiteral("</p></body></html>")));
+        m_server.addBody(
+            kHost, kQuery + domain,
+            test::gbkEncoded(QStringLiteral("<html><body><p>") + text + QStringLiteral("</p></body></html>")));
     }
 
     // Starts a query and waits for its end; false when it never ended.
