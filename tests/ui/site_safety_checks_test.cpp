@@ -1,0 +1,263 @@
+#include "app/services/browser_control.h"
+#include "closed_port.h"
+#include "qt_printers.h"
+#include "query_panel_test.h"
+#include "scoped_fetch_limits.h"
+#include "wait.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace fendrake {
+namespace {
+
+// The ICP filing search, URL safety and page-trojan checks, as the user drives them.
+struct Check
+{
+    const char *feature;
+    const char *input;
+    const char *button;
+    QString host; // the filing search listens on 8080: the proxy sees the port in the host
+    QString query;
+    QString refusal; // the message for an input too short; empty: every input is sent
+    QString failure; // the message of the failure path
+    QString failed;  // what the panel shows after it (see SiteSafetyChecks::shown)
+};
+
+const Check kIcp{"cmdICP",
+                 "txtICP",
+                 "Command6",
+                 "icp.fendrake.net:8080",
+                 "/index.html?hostName=",
+                 "请输入正确的网址！错误原因：\r1.网址输入错误，请检查后重新输入！",
+                 "查询失败，请使用方法二查询！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
+                 "2.IE版本过低会IE浏览器被恶意修改，请重装IE6.0以上版本！",
+                 "备案状态：未知 查询失败"};
+const Check kUs{"cmdSafe",
+                "txtUS",
+                "cmdUS",
+                "safe.fendrake.net",
+                "/aspx_2/search.aspx?kw=",
+                "请输入完整正确的网址！",
+                "出现错误！错误原因：\rIE损坏，请重新安装IE6.0以上版本！\r2.服务器繁忙或维护检修，请稍后再试！\r"
+                "3.网络繁忙不稳定，请退出大量占用网络资源的程序！",
+                "出错了 imgNoKnow 000000"};
+const Check kGm{"cmdSafe",
+                "txtGM",
+                "cmdGMCX",
+                "trojan.fendrake.net",
+                "/urlsearch.htm?searchUrl=",
+                "",
+                "网页挂马查询失败！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
+                "2.网络繁忙不稳定，请退出大量占用网络资源的程序！",
+                "当前状态：未知"};
+
+const QString kSafe = QStringLiteral("安全，未在该网站发现重大的安全问题。");
+const QString kUnsafe = QStringLiteral("不安全，该网站存在恶意行为，不建议进行访问。");
+
+class SiteSafetyChecks : public test::QueryPanelTest
+{
+protected:
+    QString text(const char *label) const { return control<QLabel>(label)->text(); }
+
+    // ICP: verdict and status; URL safety: status, the picture on view and the six boxes as 0/1;
+    // page trojan: its status.
+    QString shown(const Check &check) const
+    {
+        if (&check == &kIcp)
+            return text("Label25") + u' ' + text("Label30");
+        if (&check == &kGm)
+            return text("Label36");
+        QString pictures;
+        for (const char *name : {"imgSafe", "imgNoSafe", "imgNoKnow"})
+            pictures += control<QLabel>(name)->isHidden() ? "" : name;
+        QString boxes;
+        for (const char *name : {"chkUS1", "chkUS2", "chkUS3", "chkUS4", "chkUS5", "chkUS6"})
+            boxes += control<QCheckBox>(name)->isChecked() ? u'1' : u'0';
+        return text("lblUS") + u' ' + pictures + u' ' + boxes;
+    }
+
+    void start(const Check &check, const QString &input)
+    {
+        openPanel("cmdGaoji", check.feature);
+        m_messages.clear();
+        m_server.clearRequests();
+        control<QLineEdit>(check.input)->setText(input);
+        QTest::mouseClick(control<QAbstractButton>(check.button), Qt::LeftButton);
+    }
+
+    // Waits for the query's end: its button and box enabled again.
+    bool ended(const Check &check) const
+    {
+        return test::waitFor([&] {
+            return control<QAbstractButton>(check.button)->isEnabled() && control<QLineEdit>(check.input)->isEnabled();
+        });
+    }
+
+    void serve(const Check &check, const QString &input, const QString &pageText)
+    {
+        m_server.addBody(check.host, check.query + input,
+                         test::gbkEncoded("<html><body><div>" + pageText + "</div></body></html>"));
+    }
+
+    void expectMessage(const QString &text) const
+    {
+        if (text.isEmpty())
+            EXPECT_TRUE(m_messages.messages().empty());
+        else
+            EXPECT_EQ(m_messages.messages().size() == 1 ? m_messages.messages().front().text : QString(), text);
+    }
+};
+
+TEST_F(SiteSafetyChecks, InputIsTestedAsTypedThenSentAndShownCleaned)
+{
+    struct Row
+    {
+        const Check &check;
+        QString typed;
+        QString cleaned; // null: refused by the length test
+    };
+    const Row rows[] = {
+        {kIcp, "abc", {}},
+        {kIcp, "abcd", "abcd"},
+        {kIcp, "www.", ""},
+        {kIcp, "http://www.example.com", "example.com"},
+        {kIcp, "HTTP://WWW.EXAMPLE.COM", "//EXAMPLE.COM"},
+        {kIcp, "Http://Www.example.com", "Http://Www.example.com"},
+        {kUs, "abcd", {}},
+        {kUs, "abcde", "abcde"},
+        {kUs, "http://a.cn/", "a.cn"},
+        {kUs, "http://a.cn//", "a.cn/"},
+        {kUs, "HTTP://A.CN/", "HTTP://A.CN"},
+        {kUs, "http://", ""},
+        {kGm, "", ""},
+    };
+    m_server.addPrefix(kIcp.host, kIcp.query, QStringLiteral("icp.fendrake.net/filed.html"));
+    m_server.addPrefix(kUs.host, kUs.query, QStringLiteral("safe.fendrake.net/safe.html"));
+    m_server.addPrefix(kGm.host, kGm.query, QStringLiteral("trojan.fendrake.net/clean.html"));
+    ASSERT_TRUE(test::showActive(m_form.get()));
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.typed.toStdString());
+        start(row.check, row.typed);
+        ASSERT_TRUE(ended(row.check));
+        auto *box = control<QLineEdit>(row.check.input);
+        if (row.cleaned.isNull()) {
+            expectMessage(row.check.refusal);
+            EXPECT_EQ(box->text(), row.typed);
+            EXPECT_TRUE(m_server.requests().empty());
+            if (&row.check == &kUs) {
+                EXPECT_EQ(QApplication::focusWidget(), box);
+            }
+            continue;
+        }
+        expectMessage(QString());
+        EXPECT_EQ(box->text(), row.cleaned);
+        ASSERT_EQ(m_server.requests().size(), 1u);
+        EXPECT_EQ(m_server.requests().front().host + m_server.requests().front().pathAndQuery,
+                  row.check.host + row.check.query + row.cleaned);
+    }
+}
+
+TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
+{
+    struct Row
+    {
+        const Check &check;
+        QString page;
+        QString shown;
+        bool fails = false;
+    };
+    const QString block = QStringLiteral("恶意行为：钓鱼或诈骗 大量弹窗");
+    const Row rows[] = {
+        {kIcp, "本站已备案，另见未备案名单", "备案状态：已备案 准备就绪"},
+        {kIcp, "该网站未备案。已备案网站请见列表", "备案状态：未备案 准备就绪"},
+        {kIcp, "目前暂无该域名备案信息，已备案网站请见列表", "备案状态：未知，请用方法二进行精确查询！ 准备就绪"},
+        {kIcp, "服务器维护中", kIcp.failed, true},
+        {kUs, kUnsafe + block + " 恶意行为详情：带毒挂马", "查询完毕 imgNoSafe 010010"},
+        {kUs, kUnsafe + kSafe + block + "恶意行为详情", "查询完毕 imgSafe 000000"},
+        {kUs, kUnsafe + block, kUs.failed, true},
+        {kUs, "没有任何结果", "查询完毕 imgNoKnow 000000"},
+        {kUs, "网站安全中心", "查询完毕  000000"},
+        {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"},
+        {kGm, "当前状态： 安全", "当前状态："},
+        {kGm, "当前状态：发现挂马", "当前状态：发现挂马"},
+        {kGm, "服务器维护中", kGm.failed, true},
+    };
+    int site = 0;
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.page.toStdString());
+        const QString address = QStringLiteral("site%1.cn").arg(++site);
+        serve(row.check, address, row.page);
+        start(row.check, address);
+        if (&row.check == &kUs) { // a new query clears what the last one showed, before its page arrives
+            EXPECT_EQ(shown(kUs), QStringLiteral("正在连接服务器...  000000"));
+        }
+        ASSERT_TRUE(ended(row.check));
+        EXPECT_EQ(shown(row.check), row.shown);
+        expectMessage(row.fails ? row.check.failure : QString());
+    }
+}
+
+TEST_F(SiteSafetyChecks, StalledServiceAndRefusedPortEndInTheFailurePath)
+{
+    const test::ScopedFetchLimits shortened(std::chrono::milliseconds(1000), std::chrono::milliseconds(1500));
+    const QString refused = test::closedLocalAddress();
+    ASSERT_FALSE(refused.isEmpty());
+    test::FixtureReply stall;
+    stall.behaviour = test::FixtureReply::Behaviour::Stall;
+    for (const Check *check : {&kIcp, &kUs, &kGm}) {
+        m_server.addPrefixReply(check->host, check->query, stall);
+        for (const bool refusing : {false, true}) {
+            SCOPED_TRACE(std::string(check->input) + (refusing ? " refused" : " stalled"));
+            std::optional<test::ScopedProxyEnvironment> proxy;
+            if (refusing)
+                proxy.emplace(refused);
+            start(*check, QStringLiteral("example.com"));
+            ASSERT_TRUE(ended(*check));
+            EXPECT_EQ(shown(*check), check->failed);
+            expectMessage(check->failure);
+        }
+    }
+}
+
+TEST_F(SiteSafetyChecks, BrowserEventsWithNoQueryPendingChangeNothing)
+{
+    emit m_form->WebICP->ProgressChange(50, 100);
+    emit m_form->WebICP->DocumentComplete(QStringLiteral("about:blank"));
+    EXPECT_EQ(shown(kIcp), QStringLiteral("备案状态： 准备就绪"));
+    expectMessage(QString());
+}
+
+TEST_F(SiteSafetyChecks, ChecksAnsweredTogetherKeepTheirOwnResults)
+{
+    m_server.addPrefix(kUs.host, kUs.query, QStringLiteral("safe.fendrake.net/unsafe.html"));
+    m_server.addPrefix(kIcp.host, kIcp.query, QStringLiteral("icp.fendrake.net/unfiled.html"));
+    start(kUs, QStringLiteral("example.com"));
+    start(kIcp, QStringLiteral("example.com"));
+    ASSERT_TRUE(ended(kUs) && ended(kIcp));
+    EXPECT_EQ(shown(kUs), QStringLiteral("查询完毕 imgNoSafe 100011"));
+    EXPECT_EQ(shown(kIcp), QStringLiteral("备案状态：未备案 准备就绪"));
+}
+
+TEST_F(SiteSafetyChecks, OutsideCheckButtonsOpenTheirPagesInTheBrowser)
+{
+    const test::ShellOpenRecorder opened;
+    openPanel("cmdGaoji", "cmdICP");
+    QTest::mouseClick(control<QAbstractButton>("Command10"), Qt::LeftButton);
+    openPanel("cmdChuJi", "mnuFileSafe");
+    QTest::mouseClick(control<QAbstractButton>("Command11"), Qt::LeftButton);
+    const QStringList expected = {"http://beian.fendrake.net/CX/main.jsp", "http://scan.fendrake.net/",
+                                  "http://postcode.fendrake.net/post/"};
+    EXPECT_EQ(opened.addresses(), expected);
+}
+
+} // namespace
+} // namespace fendrake
