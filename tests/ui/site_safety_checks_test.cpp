@@ -32,33 +32,20 @@ struct Check
     QString failed;  // what the panel shows after it (see SiteSafetyChecks::shown)
 };
 
-const Check kIcp{"cmdICP",
-                 "txtICP",
-                 "Command6",
-                 "icp.fendrake.net:8080",
-                 "/index.html?hostName=",
-                 "请输入正确的网址！错误原因：\r1.网址输入错误，请检查后重新输入！",
-                 "查询失败，请使用方法二查询！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
-                 "2.IE版本过低会IE浏览器被恶意修改，请重装IE6.0以上版本！",
-                 "备案状态：未知 查询失败"};
-const Check kUs{"cmdSafe",
-                "txtUS",
-                "cmdUS",
-                "safe.fendrake.net",
-                "/aspx_2/search.aspx?kw=",
-                "请输入完整正确的网址！",
-                "出现错误！错误原因：\rIE损坏，请重新安装IE6.0以上版本！\r2.服务器繁忙或维护检修，请稍后再试！\r"
-                "3.网络繁忙不稳定，请退出大量占用网络资源的程序！",
-                "出错了 imgNoKnow 000000"};
-const Check kGm{"cmdSafe",
-                "txtGM",
-                "cmdGMCX",
-                "trojan.fendrake.net",
-                "/urlsearch.htm?searchUrl=",
-                "",
-                "网页挂马查询失败！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
-                "2.网络繁忙不稳定，请退出大量占用网络资源的程序！",
-                "当前状态：未知"};
+// clang-format off
+const Check kIcp{"cmdICP", "txtICP", "Command6", "icp.fendrake.net:8080", "/index.html?hostName=",
+    "请输入正确的网址！错误原因：\r1.网址输入错误，请检查后重新输入！",
+    "查询失败，请使用方法二查询！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
+    "2.IE版本过低会IE浏览器被恶意修改，请重装IE6.0以上版本！",
+    "备案状态：未知 查询失败"};
+const Check kUs{"cmdSafe", "txtUS", "cmdUS", "safe.fendrake.net", "/aspx_2/search.aspx?kw=", "请输入完整正确的网址！",
+    "出现错误！错误原因：\rIE损坏，请重新安装IE6.0以上版本！\r2.服务器繁忙或维护检修，请稍后再试！\r"
+    "3.网络繁忙不稳定，请退出大量占用网络资源的程序！",
+    "出错了 imgNoKnow 000000"};
+const Check kGm{"cmdSafe", "txtGM", "cmdGMCX", "trojan.fendrake.net", "/urlsearch.htm?searchUrl=", "",
+    "网页挂马查询失败！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r2.网络繁忙不稳定，请退出大量占用网络资源的程序！",
+    "当前状态：未知"};
+// clang-format on
 
 const QString kSafe = QStringLiteral("安全，未在该网站发现重大的安全问题。");
 const QString kUnsafe = QStringLiteral("不安全，该网站存在恶意行为，不建议进行访问。");
@@ -68,8 +55,7 @@ class SiteSafetyChecks : public test::QueryPanelTest
 protected:
     QString text(const char *label) const { return control<QLabel>(label)->text(); }
 
-    // ICP: verdict and status; URL safety: status, the picture on view and the six boxes as 0/1;
-    // page trojan: its status.
+    // ICP: verdict, status; URL safety: status, the picture on view, the six boxes as 0/1; trojan: status.
     QString shown(const Check &check) const
     {
         if (&check == &kIcp)
