@@ -30,6 +30,7 @@ struct Check
     QString refusal; // the message for an input too short; empty: every input is sent
     QString failure; // the message of the failure path
     QString failed;  // what the panel shows after it (see SiteSafetyChecks::shown)
+    QString loading; // the status while the browser loads; empty: the check fetches synchronously
 };
 
 // clang-format off
@@ -37,14 +38,14 @@ const Check kIcp{"cmdICP", "txtICP", "Command6", "icp.fendrake.net:8080", "/inde
     "请输入正确的网址！错误原因：\r1.网址输入错误，请检查后重新输入！",
     "查询失败，请使用方法二查询！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
     "2.IE版本过低会IE浏览器被恶意修改，请重装IE6.0以上版本！",
-    "备案状态：未知 查询失败"};
+    "备案状态：未知 查询失败", "正在查询该网站的备案信息..."};
 const Check kUs{"cmdSafe", "txtUS", "cmdUS", "safe.fendrake.net", "/aspx_2/search.aspx?kw=", "请输入完整正确的网址！",
     "出现错误！错误原因：\rIE损坏，请重新安装IE6.0以上版本！\r2.服务器繁忙或维护检修，请稍后再试！\r"
     "3.网络繁忙不稳定，请退出大量占用网络资源的程序！",
-    "出错了 imgNoKnow 000000"};
+    "出错了 imgNoKnow 000000", "正在查询网站安全信息..."};
 const Check kGm{"cmdSafe", "txtGM", "cmdGMCX", "trojan.fendrake.net", "/urlsearch.htm?searchUrl=", "",
     "网页挂马查询失败！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r2.网络繁忙不稳定，请退出大量占用网络资源的程序！",
-    "当前状态：未知"};
+    "当前状态：未知", ""};
 // clang-format on
 
 const QString kSafe = QStringLiteral("安全，未在该网站发现重大的安全问题。");
@@ -123,6 +124,7 @@ TEST_F(SiteSafetyChecks, InputIsTestedAsTypedThenSentAndShownCleaned)
         {kIcp, "http://www.example.com", "example.com"},
         {kIcp, "HTTP://WWW.EXAMPLE.COM", "//EXAMPLE.COM"},
         {kIcp, "Http://Www.example.com", "Http://Www.example.com"},
+        {kIcp, "hwww.ttp://a.cn", "a.cn"}, // each step reads what the one before left
         {kUs, "abcd", "abcd", true},
         {kUs, "abcde", "abcde"},
         {kUs, "http://a.cn/", "a.cn"},
@@ -165,7 +167,7 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
         {kUs, kUnsafe + block + " 恶意行为详情：带毒挂马", "查询完毕 imgNoSafe 010010"},
         {kUs, kUnsafe + kSafe + block + "恶意行为详情", "查询完毕 imgSafe 000000"},
         {kUs, kUnsafe + block, kUs.failed, true},
-        {kUs, "没有任何结果", "查询完毕 imgNoKnow 000000"},
+        {kUs, "没有任何结果。" + kSafe, "查询完毕 imgNoKnow 000000"},
         {kUs, "网站安全中心", "查询完毕  000000"},
         {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"},
         {kGm, "当前状态： 安全", "当前状态："},
@@ -202,6 +204,9 @@ TEST_F(SiteSafetyChecks, StalledServiceAndRefusedPortEndInTheFailurePath)
             if (refusing)
                 proxy.emplace(refused);
             start(*check, QStringLiteral("example.com"));
+            if (!refusing && !check->loading.isEmpty()) {
+                EXPECT_TRUE(test::waitFor([&] { return shown(*check).contains(check->loading); }));
+            }
             ASSERT_TRUE(ended(*check));
             EXPECT_EQ(shown(*check), check->failed);
             expectMessage(check->failure);

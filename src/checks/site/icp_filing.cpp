@@ -32,9 +32,8 @@ bool isIcpInputLongEnough(const QString &text)
 
 QString cleanIcpDomain(QString text)
 {
-    for (const QStringView step :
-         {QStringView(u"www."), QStringView(u"http://"), QStringView(u"WWW."), QStringView(u"HTTP:")})
-        text.remove(step.toString(), Qt::CaseSensitive);
+    for (const char *step : {"www.", "http://", "WWW.", "HTTP:"})
+        text.remove(QLatin1String(step), Qt::CaseSensitive);
     return text;
 }
 

@@ -55,12 +55,12 @@ void IcpFilingPanel::WebICP_DocumentComplete()
         return;
     ICPPageText = m_web->bodyText();
     const std::optional<QString> verdict = icpVerdictText(ICPPageText);
-    enableControls();
     if (!verdict) {
         showQueryFailure();
         return;
     }
     ui.Label25->setText(*verdict);
+    enableControls();
     ui.Label30->setText(QStringLiteral("准备就绪"));
 }
 

@@ -111,7 +111,7 @@ void UrlSafetyPanel::cmdGMCX_Click()
     try {
         status = pageTrojanStatus(GetHttpText(pageTrojanAddress(ui.txtGM->text())));
     } catch (const std::exception &) {
-        status.reset();
+        // A failed fetch has no status either.
     }
     if (!status) {
         showTrojanFailure();
