@@ -8,6 +8,7 @@
 #include "app/region_lists.h"
 #include "app/services/browser_control.h"
 #include "app/single_instance.h"
+#include "checks/site/page_trojan.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -190,6 +191,9 @@ void Form1::connectNavigation()
     connect(ui.cmdEmail, &QPushButton::clicked, this, &Form1::cmdEmail_Click);
     connect(ui.cmdSafe, &QPushButton::clicked, this, &Form1::cmdSafe_Click);
     connect(ui.Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    // Two buttons of the basic level open outside check pages and no panel.
+    connect(ui.mnuFileSafe, &QPushButton::clicked, this, [this] { mnuFileSafe_Click(this); });
+    connect(ui.Command11, &QPushButton::clicked, this, [this] { Command11_Click(this); });
 
     connect(ui.Check1, &QCheckBox::clicked, this, &Form1::Check1_Click);
     connect(ui.Command2, &QPushButton::clicked, this, &Form1::Command2_Click);

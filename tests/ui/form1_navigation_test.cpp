@@ -1,5 +1,6 @@
 #include "app/fonts.h"
 #include "app/form1.h"
+#include "recorders.h"
 #include "widget_lookup.h"
 
 #include <QApplication>

@@ -1,0 +1,253 @@
+#include "app/services/browser_control.h"
+#include "closed_port.h"
+#include "qt_printers.h"
+#include "query_panel_test.h"
+#include "scoped_fetch_limits.h"
+#include "wait.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace fendrake {
+namespace {
+
+// The ICP filing search, URL safety and page-trojan checks, as the user drives them.
+struct Check
+{
+    const char *feature;
+    const char *input;
+    const char *button;
+    QString host; // the filing search listens on 8080: the proxy sees the port in the host
+    QString query;
+    QString refusal; // the message for an input too short; empty: every input is sent
+    QString failure; // the message of the failure path
+    QString failed;  // what the panel shows after it (see SiteSafetyChecks::shown)
+    QString loading; // the status while the browser loads; empty: the check fetches synchronously
+};
+
+// clang-format off
+const Check kIcp{"cmdICP", "txtICP", "Command6", "icp.fendrake.net:8080", "/index.html?hostName=",
+    "请输入正确的网址！错误原因：\r1.网址输入错误，请检查后重新输入！",
+    "查询失败，请使用方法二查询！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r"
+    "2.IE版本过低会IE浏览器被恶意修改，请重装IE6.0以上版本！",
+    "备案状态：未知 查询失败", "正在查询该网站的备案信息..."};
+const Check kUs{"cmdSafe", "txtUS", "cmdUS", "safe.fendrake.net", "/aspx_2/search.aspx?kw=", "请输入完整正确的网址！",
+    "出现错误！错误原因：\rIE损坏，请重新安装IE6.0以上版本！\r2.服务器繁忙或维护检修，请稍后再试！\r"
+    "3.网络繁忙不稳定，请退出大量占用网络资源的程序！",
+    "出错了 imgNoKnow 000000", "正在查询网站安全信息..."};
+const Check kGm{"cmdSafe", "txtGM", "cmdGMCX", "trojan.fendrake.net", "/urlsearch.htm?searchUrl=", "",
+    "网页挂马查询失败！错误原因：\r1.服务器繁忙或维护检修，请稍后再试！\r2.网络繁忙不稳定，请退出大量占用网络资源的程序！",
+    "当前状态：未知", ""};
+// clang-format on
+
+const QString kSafe = QStringLiteral("安全，未在该网站发现重大的安全问题。");
+const QString kUnsafe = QStringLiteral("不安全，该网站存在恶意行为，不建议进行访问。");
+
+class SiteSafetyChecks : public test::QueryPanelTest
+{
+protected:
+    QString text(const char *label) const { return control<QLabel>(label)->text(); }
+
+    // ICP: verdict, status; URL safety: status, the picture on view, the six boxes as 0/1; trojan: status.
+    QString shown(const Check &check) const
+    {
+        if (&check == &kIcp)
+            return text("Label25") + u' ' + text("Label30");
+        if (&check == &kGm)
+            return text("Label36");
+        QString pictures;
+        for (const char *name : {"imgSafe", "imgNoSafe", "imgNoKnow"})
+            pictures += control<QLabel>(name)->isHidden() ? "" : name;
+        QString boxes;
+        for (const char *name : {"chkUS1", "chkUS2", "chkUS3", "chkUS4", "chkUS5", "chkUS6"})
+            boxes += control<QCheckBox>(name)->isChecked() ? u'1' : u'0';
+        return text("lblUS") + u' ' + pictures + u' ' + boxes;
+    }
+
+    // Runs a query by the button or, as the user may, by Enter in the box.
+    void start(const Check &check, const QString &input, bool byEnter = false)
+    {
+        openPanel("cmdGaoji", check.feature);
+        m_messages.clear();
+        m_server.clearRequests();
+        control<QLineEdit>(check.input)->setText(input);
+        if (byEnter)
+            QTest::keyClick(control<QLineEdit>(check.input), Qt::Key_Return);
+        else
+            QTest::mouseClick(control<QAbstractButton>(check.button), Qt::LeftButton);
+    }
+
+    // Waits for the query's end: its button and box enabled again.
+    bool ended(const Check &check) const
+    {
+        return test::waitFor([&] {
+            return control<QAbstractButton>(check.button)->isEnabled() && control<QLineEdit>(check.input)->isEnabled();
+        });
+    }
+
+    void serve(const Check &check, const QString &input, const QString &pageText)
+    {
+        m_server.addBody(check.host, check.query + input,
+                         test::gbkEncoded("<html><body><div>" + pageText + "</div></body></html>"));
+    }
+
+    // Exactly one message box with that text; none for an empty text.
+    void expectMessage(const QString &text) const
+    {
+        QStringList texts;
+        for (const test::RecordedMessage &box : m_messages.messages())
+            texts << box.text;
+        EXPECT_EQ(texts, text.isEmpty() ? QStringList() : QStringList{text});
+    }
+};
+
+// One case of a check: what goes in, what comes out, and whether it ends in a message.
+struct Case
+{
+    const Check &check;
+    QString in;
+    QString out;
+    bool fails = false;
+};
+
+TEST_F(SiteSafetyChecks, EnterTestsTheInputAsTypedThenSendsAndShowsItCleaned)
+{
+    // out: the box after the query and, unless refused by the length test, the address's end.
+    const Case rows[] = {
+        {kIcp, "abc", "abc", true},
+        {kIcp, "abcd", "abcd"},
+        {kIcp, "www.", ""},
+        {kIcp, "http://www.example.com", "example.com"},
+        {kIcp, "HTTP://WWW.EXAMPLE.COM", "//EXAMPLE.COM"},
+        {kIcp, "Http://Www.example.com", "Http://Www.example.com"},
+        {kIcp, "hwww.ttp://a.cn", "a.cn"}, // each step reads what the one before left
+        {kUs, "abcd", "abcd", true},
+        {kUs, "abcde", "abcde"},
+        {kUs, "http://a.cn/", "a.cn"},
+        {kUs, "http://a.cn//", "a.cn/"},
+        {kUs, "HTTP://A.CN/", "HTTP://A.CN"},
+        {kUs, "http://", ""},
+        {kGm, "", ""},
+    };
+    m_server.addPrefix(kIcp.host, kIcp.query, QStringLiteral("icp.fendrake.net/filed.html"));
+    m_server.addPrefix(kUs.host, kUs.query, QStringLiteral("safe.fendrake.net/safe.html"));
+    m_server.addPrefix(kGm.host, kGm.query, QStringLiteral("trojan.fendrake.net/clean.html"));
+    ASSERT_TRUE(test::showActive(m_form.get()));
+    for (const Case &row : rows) {
+        SCOPED_TRACE(row.in.toStdString());
+        start(row.check, row.in, true);
+        ASSERT_TRUE(ended(row.check));
+        auto *box = control<QLineEdit>(row.check.input);
+        EXPECT_EQ(box->text(), row.out);
+        expectMessage(row.fails ? row.check.refusal : QString());
+        if (row.fails) {
+            EXPECT_TRUE(m_server.requests().empty());
+            EXPECT_TRUE(&row.check != &kUs || QApplication::focusWidget() == box) << "the focus goes back to txtUS";
+            continue;
+        }
+        ASSERT_EQ(m_server.requests().size(), 1u);
+        EXPECT_EQ(m_server.requests().front().host + m_server.requests().front().pathAndQuery,
+                  row.check.host + row.check.query + row.out);
+    }
+}
+
+TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
+{
+    const QString block = QStringLiteral("恶意行为：钓鱼或诈骗 大量弹窗");
+    // in: the page text; out: what the panel shows (see shown).
+    const Case rows[] = {
+        {kIcp, "本站已备案，另见未备案名单", "备案状态：已备案 准备就绪"},
+        {kIcp, "该网站未备案。已备案网站请见列表", "备案状态：未备案 准备就绪"},
+        {kIcp, "目前暂无该域名备案信息，已备案网站请见列表", "备案状态：未知，请用方法二进行精确查询！ 准备就绪"},
+        {kIcp, "服务器维护中", kIcp.failed, true},
+        {kUs, kUnsafe + block + " 恶意行为详情：带毒挂马", "查询完毕 imgNoSafe 010010"},
+        {kUs, kUnsafe + kSafe + block + "恶意行为详情", "查询完毕 imgSafe 000000"},
+        {kUs, kUnsafe + block, kUs.failed, true},
+        {kUs, "没有任何结果。" + kSafe, "查询完毕 imgNoKnow 000000"},
+        {kUs, "网站安全中心", "查询完毕  000000"},
+        {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"},
+        {kGm, "当前状态： 安全", "当前状态："},
+        {kGm, "当前状态：发现挂马", "当前状态：发现挂马"},
+        {kGm, "服务器维护中", kGm.failed, true},
+    };
+    int site = 0;
+    for (const Case &row : rows) {
+        SCOPED_TRACE(row.in.toStdString());
+        const QString address = QStringLiteral("site%1.cn").arg(++site);
+        serve(row.check, address, row.in);
+        start(row.check, address);
+        if (&row.check == &kUs) { // a new query clears what the last one showed, before its page arrives
+            EXPECT_EQ(shown(kUs), QStringLiteral("正在连接服务器...  000000"));
+        }
+        ASSERT_TRUE(ended(row.check));
+        EXPECT_EQ(shown(row.check), row.out);
+        expectMessage(row.fails ? row.check.failure : QString());
+    }
+}
+
+TEST_F(SiteSafetyChecks, StalledServiceAndRefusedPortEndInTheFailurePath)
+{
+    const test::ScopedFetchLimits shortened(std::chrono::milliseconds(1000), std::chrono::milliseconds(1500));
+    const QString refused = test::closedLocalAddress();
+    ASSERT_FALSE(refused.isEmpty());
+    test::FixtureReply stall;
+    stall.behaviour = test::FixtureReply::Behaviour::Stall;
+    for (const Check *check : {&kIcp, &kUs, &kGm}) {
+        m_server.addPrefixReply(check->host, check->query, stall);
+        for (const bool refusing : {false, true}) {
+            SCOPED_TRACE(std::string(check->input) + (refusing ? " refused" : " stalled"));
+            std::optional<test::ScopedProxyEnvironment> proxy;
+            if (refusing)
+                proxy.emplace(refused);
+            start(*check, QStringLiteral("example.com"));
+            if (!refusing && !check->loading.isEmpty()) {
+                EXPECT_TRUE(test::waitFor([&] { return shown(*check).contains(check->loading); }));
+            }
+            ASSERT_TRUE(ended(*check));
+            EXPECT_EQ(shown(*check), check->failed);
+            expectMessage(check->failure);
+        }
+    }
+}
+
+TEST_F(SiteSafetyChecks, BrowserEventsWithNoQueryPendingChangeNothing)
+{
+    emit m_form->WebICP->ProgressChange(50, 100);
+    emit m_form->WebICP->DocumentComplete(QStringLiteral("about:blank"));
+    EXPECT_EQ(shown(kIcp), QStringLiteral("备案状态： 准备就绪"));
+    expectMessage(QString());
+}
+
+TEST_F(SiteSafetyChecks, ChecksAnsweredTogetherKeepTheirOwnResults)
+{
+    m_server.addPrefix(kUs.host, kUs.query, QStringLiteral("safe.fendrake.net/unsafe.html"));
+    m_server.addPrefix(kIcp.host, kIcp.query, QStringLiteral("icp.fendrake.net/unfiled.html"));
+    start(kUs, QStringLiteral("example.com"));
+    start(kIcp, QStringLiteral("example.com"));
+    ASSERT_TRUE(ended(kUs) && ended(kIcp));
+    EXPECT_EQ(shown(kUs), QStringLiteral("查询完毕 imgNoSafe 100011"));
+    EXPECT_EQ(shown(kIcp), QStringLiteral("备案状态：未备案 准备就绪"));
+}
+
+TEST_F(SiteSafetyChecks, OutsideCheckButtonsOpenTheirPagesInTheBrowser)
+{
+    const test::ShellOpenRecorder opened;
+    openPanel("cmdGaoji", "cmdICP");
+    QTest::mouseClick(control<QAbstractButton>("Command10"), Qt::LeftButton);
+    openPanel("cmdChuJi", "mnuFileSafe");
+    QTest::mouseClick(control<QAbstractButton>("Command11"), Qt::LeftButton);
+    const QStringList expected = {"http://beian.fendrake.net/CX/main.jsp", "http://scan.fendrake.net/",
+                                  "http://postcode.fendrake.net/post/"};
+    EXPECT_EQ(opened.addresses(), expected);
+}
+
+} // namespace
+} // namespace fendrake
