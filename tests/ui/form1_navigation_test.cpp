@@ -1,6 +1,5 @@
 #include "app/fonts.h"
 #include "app/form1.h"
-#include "recorders.h"
 #include "widget_lookup.h"
 
 #include <QApplication>
