@@ -72,7 +72,7 @@ void wireInputKeys(Form1 &form)
         {telWZ.Text2, ForbiddenSet::AreaCode, [text3 = telWZ.Text3] { focusIfAble(text3); }, nullptr},
         {telWZ.Text3, ForbiddenSet::TelRange, nullptr, nullptr},
         {qq.Text4, ForbiddenSet::QQ, nullptr, qq.Command9},
-        {tb.txtTB, std::nullopt, nullptr, tb.cmdTBCX},
+        {tb.txtTB, std::nullopt, [panel = form.tbPanel()] { panel->cmdTBCX_Click(); }, tb.cmdTBCX},
     };
     for (const InputKeyRow &row : rows)
         installKeyFilter(row.box, row.set, row.onEnter, row.guard);
