@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <tuple>
+#include <utility>
 
 namespace fendrake {
 namespace {
@@ -19,12 +22,7 @@ TEST(ShopScore, EveryRuleMovesTheScoreAndEachBandStartsAtItsLowerBound)
 
     constexpr auto B = &ShopFacts::badRatings, G = &ShopFacts::goodRatings, S = &ShopFacts::sellerCredit,
                    U = &ShopFacts::buyerCredit, Y = &ShopFacts::year;
-    const struct
-    {
-        double ShopFacts::*value;
-        double at;
-        int score;
-    } values[] = {
+    const std::tuple<double ShopFacts::*, double, int> values[] = {
         {B, 2, 43},     {B, 3, 40},      {B, 29, 40},     {B, 30, 30},     {B, 99, 30},    {B, 100, 23},
         {B, 499, 23},   {B, 500, 18},    {B, 1999, 18},   {B, 2000, 3},    {G, 999, 39},   {G, 1000, 43},
         {G, 4999, 43},  {G, 5000, 56},   {G, 9999, 56},   {G, 10000, 61},  {G, 49999, 61}, {G, 50000, 66},
@@ -33,10 +31,10 @@ TEST(ShopScore, EveryRuleMovesTheScoreAndEachBandStartsAtItsLowerBound)
         {S, 99999, 62}, {S, 100000, 67}, {S, 499999, 67}, {S, 500000, 72}, {U, 34, 4},     {U, 35, 43},
         {U, 199, 43},   {U, 200, 63},    {U, 499, 63},    {U, 500, 73},    {Y, 2009, 43},  {Y, 2010, 11},
     };
-    for (const auto &row : values) {
+    for (const auto &[value, at, score] : values) {
         ShopFacts facts = middling;
-        facts.*row.value = row.at;
-        EXPECT_EQ(shopScore(facts), row.score) << row.at;
+        facts.*value = at;
+        EXPECT_EQ(shopScore(facts), score) << at;
     }
 
     // Each box turned the other way; unprotected sums to -7, shown as 0.
@@ -56,11 +54,8 @@ TEST(ShopAdvice, ProblemsScoreAndVerdictFollowTheWorkedExample)
     const QString good = QStringLiteral("经过评估，该店总体水平较好，可以购买！");
     const QString fair = QStringLiteral("经过评估，该店总体水平一般，购物需谨慎！");
     const QString poor = QStringLiteral("经过评估，该店总体水平太差，购物有较大风险，不建议在此店购物！");
-    const struct
-    {
-        std::function<void(ShopFacts &)> change;
-        QString advice; // behind the heading
-    } rows[] = {
+    // Each row changes the worked example, then gives the advice behind the heading.
+    const std::pair<std::function<void(ShopFacts &)>, QString> rows[] = {
         {[](ShopFacts &) {}, QStringLiteral("该店铺评分：100 分。") + good},
         {[](ShopFacts &f) { f.protection = false; },
          QStringLiteral("该店铺没加入消费者保障服务，不建议购买！专家暂时不予评分。")},
@@ -81,27 +76,24 @@ TEST(ShopAdvice, ProblemsScoreAndVerdictFollowTheWorkedExample)
              "该店铺最近违规。该店铺最近有退款纠纷。该店铺最近有投诉纠纷。该店铺最近被处罚。该店铺评分：0 分。") +
              poor},
     };
-    for (const auto &row : rows) {
+    for (const auto &[change, advice] : rows) {
         // The worked example: protected, no comparison box ticked, G 6000, B 0, S 3000, U 300, Y 2008.
         ShopFacts facts{
             .protection = true, .goodRatings = 6000, .sellerCredit = 3000, .buyerCredit = 300, .year = 2008};
-        row.change(facts);
+        change(facts);
         EXPECT_EQ(shopAdvice(facts).toStdString(),
-                  (QStringLiteral("经过检测该店存在的问题有：") + row.advice).toStdString());
+                  (QStringLiteral("经过检测该店存在的问题有：") + advice).toStdString());
     }
 }
 
 TEST(ShopEvaluation, RequiredFieldsAreSellerCreditThenGoodThenBadRatings)
 {
-    const struct
-    {
-        const char *seller, *good, *bad, *message;
-    } rows[] = {{"", "", "", "您没有填写店铺信用，无法评估！"},
-                {"1", "", "", "您没有填写最近半年好评，无法评估！"},
-                {"1", " ", "", "您没有填写最近半年差评，无法评估！"},
-                {"0", " ", " ", nullptr}};
-    for (const auto &row : rows)
-        EXPECT_EQ(missingShopField(row.seller, row.good, row.bad).value_or(QString()), QString::fromUtf8(row.message));
+    const std::array<const char *, 4> rows[] = {{"", "", "", "您没有填写店铺信用，无法评估！"},
+                                                {"1", "", "", "您没有填写最近半年好评，无法评估！"},
+                                                {"1", " ", "", "您没有填写最近半年差评，无法评估！"},
+                                                {"0", " ", " ", nullptr}};
+    for (const auto &[seller, good, bad, message] : rows)
+        EXPECT_EQ(missingShopField(seller, good, bad).value_or(QString()), QString::fromUtf8(message));
 }
 
 } // namespace
