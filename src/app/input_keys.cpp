@@ -49,7 +49,8 @@ void wireInputKeys(Form1 &form)
     const auto liuXingEnter = [panel = form.liuXingPanel()] {
         panel->ui.lblLiuXing->setText(QStringLiteral("网站流行度："));
         panel->ui.lblShouLu->setText(QStringLiteral("收录数："));
-        // cmdLiuXingChaXun_Click, then cmdShouLuChaXun_Click, go here once that check exists.
+        panel->cmdLiuXingChaXun_Click();
+        panel->cmdShouLuChaXun_Click();
     };
 
     // A nullptr action is a query whose handler does not exist yet; when its check lands the row gets
@@ -61,7 +62,8 @@ void wireInputKeys(Form1 &form)
         {ip.txtIP, ForbiddenSet::IP, nullptr, nullptr},
         {sl.txtSLURL, ForbiddenSet::Ex, nullptr, nullptr},
         {icp.txtICP, ForbiddenSet::Common, nullptr, nullptr},
-        {renQi.txtRenQi, ForbiddenSet::Common, nullptr, nullptr},
+        {renQi.txtRenQi, ForbiddenSet::Common, [panel = form.renQiPanel()] { panel->cmdRenQiChaxun_Click(); },
+         nullptr},
         {liuXing.txtLiuXing, ForbiddenSet::Common, liuXingEnter, nullptr},
         {uSafe.txtUS, ForbiddenSet::Common, nullptr, nullptr},
         {uSafe.txtGM, ForbiddenSet::Common, nullptr, nullptr},
