@@ -86,24 +86,24 @@ void PopularityPanel::showPopularityFailure()
 {
     setControlsEnabled(true);
     ui.lblLiuXingZZ->setText(kFailed);
-    showMessage(this, MessageIcon::Critical, QStringLiteral("错误"),
-                joinMessageLines({QStringLiteral("出现错误！错误原因："),
-                                  QStringLiteral("1.网址输入错误，请检查后重新输入！"),
-                                  QStringLiteral("2.FendrakeXMLhttp组件丢失，请重新下载！"),
-                                  QStringLiteral("3.服务器繁忙或故障检修，请稍后再试！"),
-                                  QStringLiteral("4.网络不稳定或繁忙，请退出大量占用网络资源的程序！")}));
+    showMessage(
+        this, MessageIcon::Critical, QStringLiteral("错误"),
+        joinMessageLines({QStringLiteral("出现错误！错误原因："), QStringLiteral("1.网址输入错误，请检查后重新输入！"),
+                          QStringLiteral("2.FendrakeXMLhttp组件丢失，请重新下载！"),
+                          QStringLiteral("3.服务器繁忙或故障检修，请稍后再试！"),
+                          QStringLiteral("4.网络不稳定或繁忙，请退出大量占用网络资源的程序！")}));
 }
 
 void PopularityPanel::showIndexedPagesFailure()
 {
     ui.lblLiuXingZZ->setText(kFailed);
     setControlsEnabled(true);
-    showMessage(this, MessageIcon::Critical, QStringLiteral("错误"),
-                joinMessageLines({QStringLiteral("出现错误！错误原因："),
-                                  QStringLiteral("1.网址输入错误，请重新输入！"),
-                                  QStringLiteral("2.FendrakeXMLhttp组件丢失，请重新下载！"),
-                                  QStringLiteral("3.服务器繁忙或维护检修，请稍后再试！"),
-                                  QStringLiteral("4.网络不稳定或繁忙，请退出大量占用网络资源的程序！")}));
+    showMessage(
+        this, MessageIcon::Critical, QStringLiteral("错误"),
+        joinMessageLines({QStringLiteral("出现错误！错误原因："), QStringLiteral("1.网址输入错误，请重新输入！"),
+                          QStringLiteral("2.FendrakeXMLhttp组件丢失，请重新下载！"),
+                          QStringLiteral("3.服务器繁忙或维护检修，请稍后再试！"),
+                          QStringLiteral("4.网络不稳定或繁忙，请退出大量占用网络资源的程序！")}));
 }
 
 void PopularityPanel::setControlsEnabled(bool enabled)

@@ -15,7 +15,7 @@ enum class TrafficRankInput
 
 struct TrafficRanks
 {
-    QString global;  // as the service writes it, separators included
+    QString global; // as the service writes it, separators included
     QString chinese;
 };
 

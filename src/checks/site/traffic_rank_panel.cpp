@@ -32,8 +32,9 @@ void TrafficRankPanel::cmdRenQiChaxun_Click()
             refuseInput(QStringLiteral("请输入正确的网址！"));
             return;
         case TrafficRankInput::NotWww:
-            refuseInput(joinMessageLines({QStringLiteral("错误！错误原因："),
-                                          QStringLiteral("1.输入的网址必须是www开头，不能查询旗下网址，请检查后再试！")}));
+            refuseInput(
+                joinMessageLines({QStringLiteral("错误！错误原因："),
+                                  QStringLiteral("1.输入的网址必须是www开头，不能查询旗下网址，请检查后再试！")}));
             return;
         }
 
@@ -71,12 +72,12 @@ void TrafficRankPanel::showQueryFailure()
     ui.lblRenQiZZ->setText(QStringLiteral("出现错误"));
     ui.lblZG->setText(kChineseCaption + QStringLiteral("出错"));
     ui.lblRenQi->setText(kGlobalCaption + QStringLiteral("出错"));
-    showMessage(this, MessageIcon::Critical, QStringLiteral("错误"),
-                joinMessageLines({QStringLiteral("出现错误！错误原因："),
-                                  QStringLiteral("1.网址输入错误，请检查后重新输入！"),
-                                  QStringLiteral("2.FendrakeXMLhttp组件丢失，请重新下载！"),
-                                  QStringLiteral("3.排名服务器繁忙或故障检修，请稍后再试！"),
-                                  QStringLiteral("4.网络不稳定或繁忙，请退出大量占用网络资源的程序！")}));
+    showMessage(
+        this, MessageIcon::Critical, QStringLiteral("错误"),
+        joinMessageLines({QStringLiteral("出现错误！错误原因："), QStringLiteral("1.网址输入错误，请检查后重新输入！"),
+                          QStringLiteral("2.FendrakeXMLhttp组件丢失，请重新下载！"),
+                          QStringLiteral("3.排名服务器繁忙或故障检修，请稍后再试！"),
+                          QStringLiteral("4.网络不稳定或繁忙，请退出大量占用网络资源的程序！")}));
 }
 
 void TrafficRankPanel::enableControls()
