@@ -7,10 +7,20 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace fendrake {
 namespace {
 
-const QString kOld = QStringLiteral("旧");
+const QString kOld = "旧";
+
+struct Case
+{
+    const char *button; // nullptr: Enter in the box
+    QString site;
+    QStringList seen;  // each request as host + path and query, then each box as title, first line, third reason
+    QStringList shown; // the panel's three labels, then the box
+};
 
 class RankAndPopularityQuery : public test::QueryPanelTest
 {
@@ -29,160 +39,97 @@ protected:
             {"search.fendrake.net", "/s?wd=site%3Awww.fail", "no_count.html"},
         };
         for (const auto &[host, prefix, page] : routes)
-            m_server.addPrefix(host, prefix, QString::fromUtf8(host) + u'/' + QString::fromUtf8(page));
+            m_server.addPrefix(host, prefix, QString(host) + u'/' + page);
     }
 
-    // Types the site into the panel's box with old texts in the labels, then clicks the button or
-    // presses Enter (button nullptr).
-    void query(const char *feature, const char *box, const char *button, const QString &site,
-               std::initializer_list<const char *> labels)
+    // Each case starts from old texts in the labels and must end with the panel's controls enabled.
+    void run(const char *feature, const char *box, const std::array<const char *, 3> &labels,
+             std::initializer_list<Case> cases)
     {
-        openPanel("cmdZhongJi", feature);
-        for (const char *label : labels)
-            control<QLabel>(label)->setText(kOld);
-        control<QLineEdit>(box)->setText(site);
-        if (button)
-            QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton);
-        else
-            QTest::keyClick(control<QLineEdit>(box), Qt::Key_Return);
-    }
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.site.toStdString() + ' ' + (c.button ? c.button : "Enter"));
+            m_messages.clear();
+            m_server.clearRequests();
+            openPanel("cmdZhongJi", feature);
+            for (const char *label : labels)
+                control<QLabel>(label)->setText(kOld);
+            auto *input = control<QLineEdit>(box);
+            input->setText(c.site);
+            if (c.button)
+                QTest::mouseClick(control<QAbstractButton>(c.button), Qt::LeftButton);
+            else
+                QTest::keyClick(input, Qt::Key_Return);
 
-    // Each request as host + path and query, then each box as its first line and third reason.
-    QStringList seen() const
-    {
-        QStringList seen;
-        for (const test::RecordedRequest &request : m_server.requests())
-            seen << request.host + request.pathAndQuery;
-        for (const test::RecordedMessage &box : m_messages.messages())
-            seen << box.title + u':' + box.text.section(u'\r', 0, 0) + box.text.section(u'\r', 3, 3);
-        return seen;
+            QStringList seen;
+            for (const test::RecordedRequest &request : m_server.requests())
+                seen << request.host + request.pathAndQuery;
+            for (const test::RecordedMessage &message : m_messages.messages())
+                seen << message.title + u':' + message.text.section(u'\r', 0, 0) + message.text.section(u'\r', 3, 3);
+            EXPECT_EQ(seen, c.seen);
+            QStringList shown;
+            for (const char *label : labels)
+                shown << control<QLabel>(label)->text();
+            EXPECT_EQ(shown << input->text(), c.shown);
+            EXPECT_TRUE(input->isEnabled());
+            for (const QAbstractButton *button : input->parentWidget()->findChildren<QAbstractButton *>())
+                EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+        }
     }
-
-    QString text(const char *name) const { return control<QLabel>(name)->text(); }
 };
 
 TEST_F(RankAndPopularityQuery, TrafficRankRefusesBadSitesAndShowsRanksOrFails)
 {
-    const struct
-    {
-        QString site;
-        const char *button;
-        QStringList seen;
-        QString global, chinese, status, boxAfter;
-    } cases[] = {
-        {QStringLiteral("www.x"), "cmdRenQiChaxun", {QStringLiteral("错误:请输入正确的网址！")}, kOld, kOld, kOld, {}},
-        {QStringLiteral("WWW.x.com"),
-         "cmdRenQiChaxun",
-         {QStringLiteral("错误:错误！错误原因：")},
-         kOld,
-         kOld,
-         kOld,
-         {}},
-        {QStringLiteral("www.xy"),
-         nullptr,
-         {QStringLiteral("rank.fendrake.net/?domain=www.xy")},
-         QStringLiteral("全球流量排名：第 1,234 名"),
-         QStringLiteral("中国流量排名：第 56 名"),
-         QStringLiteral("查询完毕"),
-         QStringLiteral("www.xy")},
-        {QStringLiteral("www.fail.com"),
-         "cmdRenQiChaxun",
-         {QStringLiteral("rank.fendrake.net/?domain=www.fail.com"),
-          QStringLiteral("错误:出现错误！错误原因：3.排名服务器繁忙或故障检修，请稍后再试！")},
-         QStringLiteral("全球流量排名：出错"),
-         QStringLiteral("中国流量排名：出错"),
-         QStringLiteral("出现错误"),
-         QStringLiteral("www.fail.com")},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.site.toStdString());
-        m_messages.clear();
-        m_server.clearRequests();
-        query("cmdPaiming", "txtRenQi", c.button, c.site, {"lblRenQi", "lblZG", "lblRenQiZZ"});
-        EXPECT_EQ(seen(), c.seen);
-        EXPECT_EQ(QStringList({text("lblRenQi"), text("lblZG"), text("lblRenQiZZ")}),
-                  QStringList({c.global, c.chinese, c.status}));
-        EXPECT_EQ(control<QLineEdit>("txtRenQi")->text(), c.boxAfter);
-        EXPECT_TRUE(control<QWidget>("txtRenQi")->isEnabled() && control<QWidget>("cmdRenQiChaxun")->isEnabled());
-    }
+    const char *button = "cmdRenQiChaxun";
+    run("cmdPaiming", "txtRenQi", {"lblRenQi", "lblZG", "lblRenQiZZ"},
+        {
+            {button, "www.x", {"错误:请输入正确的网址！"}, {kOld, kOld, kOld, ""}},
+            {button, "WWW.x.com", {"错误:错误！错误原因："}, {kOld, kOld, kOld, ""}},
+            {nullptr,
+             "www.xy",
+             {"rank.fendrake.net/?domain=www.xy"},
+             {"全球流量排名：第 1,234 名", "中国流量排名：第 56 名", "查询完毕", "www.xy"}},
+            {button,
+             "www.fail.com",
+             {"rank.fendrake.net/?domain=www.fail.com",
+              "错误:出现错误！错误原因：3.排名服务器繁忙或故障检修，请稍后再试！"},
+             {"全球流量排名：出错", "中国流量排名：出错", "出现错误", "www.fail.com"}},
+        });
 }
 
 TEST_F(RankAndPopularityQuery, PopularityAndIndexedPagesShowTheirFiguresOrFail)
 {
-    const QString failure = QStringLiteral("错误:出现错误！错误原因：3.服务器繁忙或");
-    const struct
-    {
-        QString site;
-        const char *button; // nullptr: Enter runs both checks
-        QStringList seen;
-        QString rating, count, status, boxAfter;
-    } cases[] = {
-        {QStringLiteral("http://www.x.com"),
-         "cmdLiuXingChaXun",
-         {QStringLiteral("rating.fendrake.net/web?query=www.x.com")},
-         QStringLiteral("网站流行度：85 分"),
-         kOld,
-         QStringLiteral("查询完毕"),
-         QStringLiteral("www.x.com")},
-        {QStringLiteral("www.half.com"),
-         "cmdLiuXingChaXun",
-         {QStringLiteral("rating.fendrake.net/web?query=www.half.com")},
-         QStringLiteral("网站流行度："),
-         kOld,
-         QStringLiteral("查询完毕"),
-         QStringLiteral("www.half.com")},
-        {QStringLiteral("www.fail.com"),
-         "cmdLiuXingChaXun",
-         {QStringLiteral("rating.fendrake.net/web?query=www.fail.com"),
-          failure + QStringLiteral("故障检修，请稍后再试！")},
-         QStringLiteral("网站流行度："),
-         kOld,
-         QStringLiteral("出现错误"),
-         QStringLiteral("www.fail.com")},
-        {QStringLiteral("http://blog.fendrake.net/"),
-         "cmdLiuXingChaXun",
-         {},
-         QStringLiteral("网站流行度：99 分"),
-         kOld,
-         kOld,
-         QStringLiteral("blog.fendrake.net/")},
-        {QStringLiteral("http://x.com"), "cmdLiuXingChaXun", {QStringLiteral("错误:网址错误！")}, kOld, kOld, kOld, {}},
-        {QStringLiteral("www.x.com"),
-         "cmdShouLuChaXun",
-         {QStringLiteral("search.fendrake.net/s?wd=site%3Awww.x.com")},
-         kOld,
-         QStringLiteral("收录数：1,230"),
-         QStringLiteral("查询完毕"),
-         QStringLiteral("www.x.com")},
-        {QStringLiteral("www.fail.com"),
-         "cmdShouLuChaXun",
-         {QStringLiteral("search.fendrake.net/s?wd=site%3Awww.fail.com"),
-          failure + QStringLiteral("维护检修，请稍后再试！")},
-         kOld,
-         QStringLiteral("收录数："),
-         QStringLiteral("出现错误"),
-         QStringLiteral("www.fail.com")},
-        {QStringLiteral("www.x.com"),
-         nullptr,
-         {QStringLiteral("rating.fendrake.net/web?query=www.x.com"),
-          QStringLiteral("search.fendrake.net/s?wd=site%3Awww.x.com")},
-         QStringLiteral("网站流行度：85 分"),
-         QStringLiteral("收录数：1,230"),
-         QStringLiteral("查询完毕"),
-         QStringLiteral("www.x.com")},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.site.toStdString() + (c.button ? c.button : " Enter"));
-        m_messages.clear();
-        m_server.clearRequests();
-        query("cmdLiuXing", "txtLiuXing", c.button, c.site, {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"});
-        EXPECT_EQ(seen(), c.seen);
-        EXPECT_EQ(QStringList({text("lblLiuXing"), text("lblShouLu"), text("lblLiuXingZZ")}),
-                  QStringList({c.rating, c.count, c.status}));
-        EXPECT_EQ(control<QLineEdit>("txtLiuXing")->text(), c.boxAfter);
-        EXPECT_TRUE(control<QWidget>("txtLiuXing")->isEnabled() && control<QWidget>("cmdLiuXingChaXun")->isEnabled() &&
-                    control<QWidget>("cmdShouLuChaXun")->isEnabled());
-    }
+    const char *rate = "cmdLiuXingChaXun";
+    const char *count = "cmdShouLuChaXun";
+    const QString failure = "错误:出现错误！错误原因：3.服务器繁忙或";
+    run("cmdLiuXing", "txtLiuXing", {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"},
+        {
+            {rate,
+             "http://www.x.com",
+             {"rating.fendrake.net/web?query=www.x.com"},
+             {"网站流行度：85 分", kOld, "查询完毕", "www.x.com"}},
+            {rate,
+             "www.half.com",
+             {"rating.fendrake.net/web?query=www.half.com"},
+             {"网站流行度：", kOld, "查询完毕", "www.half.com"}},
+            {rate,
+             "www.fail.com",
+             {"rating.fendrake.net/web?query=www.fail.com", failure + "故障检修，请稍后再试！"},
+             {"网站流行度：", kOld, "出现错误", "www.fail.com"}},
+            {rate, "http://blog.fendrake.net/", {}, {"网站流行度：99 分", kOld, kOld, "blog.fendrake.net/"}},
+            {rate, "http://x.com", {"错误:网址错误！"}, {kOld, kOld, kOld, ""}},
+            {count,
+             "www.x.com",
+             {"search.fendrake.net/s?wd=site%3Awww.x.com"},
+             {kOld, "收录数：1,230", "查询完毕", "www.x.com"}},
+            {count,
+             "www.fail.com",
+             {"search.fendrake.net/s?wd=site%3Awww.fail.com", failure + "维护检修，请稍后再试！"},
+             {kOld, "收录数：", "出现错误", "www.fail.com"}},
+            {nullptr,
+             "www.x.com",
+             {"rating.fendrake.net/web?query=www.x.com", "search.fendrake.net/s?wd=site%3Awww.x.com"},
+             {"网站流行度：85 分", "收录数：1,230", "查询完毕", "www.x.com"}},
+        });
 }
 
 } // namespace
