@@ -25,7 +25,7 @@ PopularityPanel::PopularityPanel(QWidget *parent) : QFrame(parent)
     connect(ui.cmdShouLuChaXun, &QPushButton::clicked, this, &PopularityPanel::cmdShouLuChaXun_Click);
 }
 
-// The page texts stay local to each run: the hidden boxes of the design would only hold them.
+// The page texts stay local to each run; nothing reads them later, so the hidden boxes stay empty.
 void PopularityPanel::cmdLiuXingChaXun_Click()
 {
     try {
