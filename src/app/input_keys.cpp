@@ -49,7 +49,8 @@ void wireInputKeys(Form1 &form)
     const auto liuXingEnter = [panel = form.liuXingPanel()] {
         panel->ui.lblLiuXing->setText(QStringLiteral("网站流行度："));
         panel->ui.lblShouLu->setText(QStringLiteral("收录数："));
-        // cmdLiuXingChaXun_Click, then cmdShouLuChaXun_Click, go here once that check exists.
+        panel->cmdLiuXingChaXun_Click();
+        panel->cmdShouLuChaXun_Click();
     };
 
     // A nullptr action is a query whose handler does not exist yet; when its check lands the row gets
@@ -61,7 +62,7 @@ void wireInputKeys(Form1 &form)
         {ip.txtIP, ForbiddenSet::IP, [panel = form.ipPanel()] { panel->cmdIPChaXun_Click(); }, nullptr},
         {sl.txtSLURL, ForbiddenSet::Ex, [panel = form.slPanel()] { panel->cmdGO_Click(); }, nullptr},
         {icp.txtICP, ForbiddenSet::Common, [panel = form.icpPanel()] { panel->Command6_Click(); }, nullptr},
-        {renQi.txtRenQi, ForbiddenSet::Common, nullptr, nullptr},
+        {renQi.txtRenQi, ForbiddenSet::Common, [panel = form.renQiPanel()] { panel->cmdRenQiChaxun_Click(); }, nullptr},
         {liuXing.txtLiuXing, ForbiddenSet::Common, liuXingEnter, nullptr},
         {uSafe.txtUS, ForbiddenSet::Common, [panel = form.uSafePanel()] { panel->cmdUS_Click(); }, nullptr},
         {uSafe.txtGM, ForbiddenSet::Common, [panel = form.uSafePanel()] { panel->cmdGMCX_Click(); }, nullptr},

@@ -69,6 +69,12 @@ QString supportSiteAddress()
     return serviceBase(Service::UpdateNotice) + u'/';
 }
 
+QString supportSiteHostAndPath()
+{
+    const QString address = supportSiteAddress();
+    return address.mid(address.indexOf(QStringLiteral("://")) + 3);
+}
+
 namespace {
 
 bool needsEncoding(char16_t c)

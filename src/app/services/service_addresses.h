@@ -40,6 +40,9 @@ QString serviceBase(Service service);
 // The front page of the maker's web log.
 QString supportSiteAddress();
 
+// The same front page without its scheme: host and path.
+QString supportSiteHostAndPath();
+
 // The user's text as typed, percent-encoding only what cannot stand in an address: controls,
 // blank, non-ASCII (as GBK bytes), and # % & + ? (so pasted text never changes the structure).
 QString encodeUserText(const QString &text);

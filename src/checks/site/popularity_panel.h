@@ -15,6 +15,15 @@ public:
     explicit PopularityPanel(QWidget *parent = nullptr);
 
     Ui::frmLiuXing ui;
+
+public slots:
+    void cmdLiuXingChaXun_Click();
+    void cmdShouLuChaXun_Click();
+
+private:
+    void showPopularityFailure();
+    void showIndexedPagesFailure();
+    void setControlsEnabled(bool enabled);
 };
 
 } // namespace fendrake

@@ -15,6 +15,14 @@ public:
     explicit TrafficRankPanel(QWidget *parent = nullptr);
 
     Ui::frmRenQi ui;
+
+public slots:
+    void cmdRenQiChaxun_Click();
+
+private:
+    void refuseInput(const QString &text);
+    void showQueryFailure();
+    void enableControls();
 };
 
 } // namespace fendrake

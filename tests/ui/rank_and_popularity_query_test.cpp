@@ -1,0 +1,136 @@
+#include "query_panel_test.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace fendrake {
+namespace {
+
+const QString kOld = "旧";
+
+struct Case
+{
+    const char *button; // nullptr: Enter in the box
+    QString site;
+    QStringList seen;  // each request as host + path and query, then each box as title, first line, third reason
+    QStringList shown; // the panel's three labels, then the box
+};
+
+class RankAndPopularityQuery : public test::QueryPanelTest
+{
+protected:
+    void SetUp() override
+    {
+        QueryPanelTest::SetUp();
+        ASSERT_TRUE(test::showActive(m_form.get()));
+        const char *routes[][3] = {
+            {"rank.fendrake.net", "/?domain=", "rank.html"},
+            {"rank.fendrake.net", "/?domain=www.fail", "no_rank.html"},
+            {"rating.fendrake.net", "/web?query=", "rated.html"},
+            {"rating.fendrake.net", "/web?query=www.half", "fractional.html"},
+            {"rating.fendrake.net", "/web?query=www.fail", "not_a_number.html"},
+            {"search.fendrake.net", "/s?wd=", "count.html"},
+            {"search.fendrake.net", "/s?wd=site%3Awww.fail", "no_count.html"},
+        };
+        for (const auto &[host, prefix, page] : routes)
+            m_server.addPrefix(host, prefix, QString(host) + u'/' + page);
+    }
+
+    // Each case starts from old texts in the labels and must end with the panel's controls enabled.
+    void run(const char *feature, const char *box, const std::array<const char *, 3> &labels,
+             std::initializer_list<Case> cases)
+    {
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.site.toStdString() + ' ' + (c.button ? c.button : "Enter"));
+            m_messages.clear();
+            m_server.clearRequests();
+            openPanel("cmdZhongJi", feature);
+            for (const char *label : labels)
+                control<QLabel>(label)->setText(kOld);
+            auto *input = control<QLineEdit>(box);
+            input->setText(c.site);
+            if (c.button)
+                QTest::mouseClick(control<QAbstractButton>(c.button), Qt::LeftButton);
+            else
+                QTest::keyClick(input, Qt::Key_Return);
+
+            QStringList seen;
+            for (const test::RecordedRequest &request : m_server.requests())
+                seen << request.host + request.pathAndQuery;
+            for (const test::RecordedMessage &message : m_messages.messages())
+                seen << message.title + u':' + message.text.section(u'\r', 0, 0) + message.text.section(u'\r', 3, 3);
+            EXPECT_EQ(seen, c.seen);
+            QStringList shown;
+            for (const char *label : labels)
+                shown << control<QLabel>(label)->text();
+            EXPECT_EQ(shown << input->text(), c.shown);
+            EXPECT_TRUE(input->isEnabled());
+            for (const QAbstractButton *button : input->parentWidget()->findChildren<QAbstractButton *>())
+                EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+        }
+    }
+};
+
+TEST_F(RankAndPopularityQuery, TrafficRankRefusesBadSitesAndShowsRanksOrFails)
+{
+    const char *button = "cmdRenQiChaxun";
+    run("cmdPaiming", "txtRenQi", {"lblRenQi", "lblZG", "lblRenQiZZ"},
+        {
+            {button, "www.x", {"错误:请输入正确的网址！"}, {kOld, kOld, kOld, ""}},
+            {button, "WWW.x.com", {"错误:错误！错误原因："}, {kOld, kOld, kOld, ""}},
+            {nullptr,
+             "www.xy",
+             {"rank.fendrake.net/?domain=www.xy"},
+             {"全球流量排名：第 1,234 名", "中国流量排名：第 56 名", "查询完毕", "www.xy"}},
+            {button,
+             "www.fail.com",
+             {"rank.fendrake.net/?domain=www.fail.com",
+              "错误:出现错误！错误原因：3.排名服务器繁忙或故障检修，请稍后再试！"},
+             {"全球流量排名：出错", "中国流量排名：出错", "出现错误", "www.fail.com"}},
+        });
+}
+
+TEST_F(RankAndPopularityQuery, PopularityAndIndexedPagesShowTheirFiguresOrFail)
+{
+    const char *rate = "cmdLiuXingChaXun";
+    const char *count = "cmdShouLuChaXun";
+    const QString failure = "错误:出现错误！错误原因：3.服务器繁忙或";
+    run("cmdLiuXing", "txtLiuXing", {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"},
+        {
+            {rate,
+             "http://www.x.com",
+             {"rating.fendrake.net/web?query=www.x.com"},
+             {"网站流行度：85 分", kOld, "查询完毕", "www.x.com"}},
+            {rate,
+             "www.half.com",
+             {"rating.fendrake.net/web?query=www.half.com"},
+             {"网站流行度：", kOld, "查询完毕", "www.half.com"}},
+            {rate,
+             "www.fail.com",
+             {"rating.fendrake.net/web?query=www.fail.com", failure + "故障检修，请稍后再试！"},
+             {"网站流行度：", kOld, "出现错误", "www.fail.com"}},
+            {rate, "http://blog.fendrake.net/", {}, {"网站流行度：99 分", kOld, kOld, "blog.fendrake.net/"}},
+            {rate, "http://x.com", {"错误:网址错误！"}, {kOld, kOld, kOld, ""}},
+            {count,
+             "www.x.com",
+             {"search.fendrake.net/s?wd=site%3Awww.x.com"},
+             {kOld, "收录数：1,230", "查询完毕", "www.x.com"}},
+            {count,
+             "www.fail.com",
+             {"search.fendrake.net/s?wd=site%3Awww.fail.com", failure + "维护检修，请稍后再试！"},
+             {kOld, "收录数：", "出现错误", "www.fail.com"}},
+            {nullptr,
+             "www.x.com",
+             {"rating.fendrake.net/web?query=www.x.com", "search.fendrake.net/s?wd=site%3Awww.x.com"},
+             {"网站流行度：85 分", "收录数：1,230", "查询完毕", "www.x.com"}},
+        });
+}
+
+} // namespace
+} // namespace fendrake
