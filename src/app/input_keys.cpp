@@ -53,8 +53,6 @@ void wireInputKeys(Form1 &form)
         panel->cmdShouLuChaXun_Click();
     };
 
-    // A nullptr action is a query whose handler does not exist yet; when its check lands the row gets
-    // e.g. [panel = form.ipPanel()] { panel->cmdIPChaXun_Click(); }
     const InputKeyRow rows[] = {
         {yuMing.txtYuMing, ForbiddenSet::Common, [panel = form.yuMingPanel()] { panel->cmdYuMingChaXun_Click(); },
          yuMing.cmdYuMingChaXun},
