@@ -6,12 +6,29 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
-TEST(ShowMessageTest, UntitledBoxIsTitledFendrakeWithoutIcon)
+TEST(MessageBoxTest, ShowsPlainTextLinesWithOkOnlyAndAnUntitledBoxIsTitledFendrakeWithoutIcon)
 {
+    const std::tuple<MessageIcon, QString, QMessageBox::Icon, QString> cases[] = {
+        {MessageIcon::Critical, "错误", QMessageBox::Critical, "错误"},
+        {MessageIcon::Exclamation, "错误", QMessageBox::Warning, "错误"},
+        {MessageIcon::Information, "错误", QMessageBox::Information, "错误"},
+        {MessageIcon::None, "错误", QMessageBox::NoIcon, "错误"},
+        {MessageIcon::Critical, "", QMessageBox::NoIcon, "Fendrake"}};
+    for (const auto &[icon, title, shownIcon, shownTitle] : cases) {
+        const std::unique_ptr<QMessageBox> box(createMessageBox(nullptr, icon, title, "第一行\r<b>第二行</b>"));
+        EXPECT_EQ(box->icon(), shownIcon);
+        EXPECT_EQ(box->windowTitle(), shownTitle);
+        EXPECT_EQ(box->text(), QStringLiteral("第一行\n<b>第二行</b>"));
+        EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+    // The same for a box that tests record instead of showing.
     test::MessageRecorder recorder;
     showMessage(nullptr, MessageIcon::Critical, QString(), QStringLiteral("检测失败"));
     ASSERT_EQ(recorder.messages().size(), 1u);
@@ -19,38 +36,4 @@ TEST(ShowMessageTest, UntitledBoxIsTitledFendrakeWithoutIcon)
     EXPECT_EQ(recorder.messages()[0].title, QStringLiteral("Fendrake"));
 }
 
-struct IconCase
-{
-    MessageIcon icon;
-    QMessageBox::Icon shown;
-};
-
-TEST(CreateMessageBoxTest, MapsIconsAndShowsTwoLinesWithOkOnly)
-{
-    const IconCase cases[] = {
-        {MessageIcon::Critical, QMessageBox::Critical},
-        {MessageIcon::Exclamation, QMessageBox::Warning},
-        {MessageIcon::Information, QMessageBox::Information},
-        {MessageIcon::None, QMessageBox::NoIcon},
-    };
-    for (const IconCase &c : cases) {
-        const std::unique_ptr<QMessageBox> box(
-            createMessageBox(nullptr, c.icon, QStringLiteral("错误"), QStringLiteral("第一行\r<b>第二行</b>")));
-        EXPECT_EQ(box->icon(), c.shown);
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("错误"));
-        EXPECT_EQ(box->text(), QStringLiteral("第一行\n<b>第二行</b>"));
-        EXPECT_EQ(box->textFormat(), Qt::PlainText);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-    }
-}
-
-TEST(CreateMessageBoxTest, UntitledBoxShowsApplicationTitleAndNoIcon)
-{
-    const std::unique_ptr<QMessageBox> box(
-        createMessageBox(nullptr, MessageIcon::Critical, QString(), QStringLiteral("x")));
-    EXPECT_EQ(box->windowTitle(), QStringLiteral("Fendrake"));
-    EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-}
-
 } // namespace
-} // namespace fendrake

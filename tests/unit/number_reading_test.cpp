@@ -8,127 +8,51 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <string>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
-struct StrictCase
-{
-    QString text;
-    std::optional<double> value;
-};
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr std::nullopt_t kNo = std::nullopt;
 
 TEST(ReadNumberTest, AcceptsOnlyOneWholeDecimalNumber)
 {
-    const StrictCase cases[] = {
-        {QStringLiteral("123"), 123},
-        {QStringLiteral(" 12.5 "), 12.5},
-        {QStringLiteral("\t7\t"), 7},
-        {QStringLiteral("-3"), -3},
-        {QStringLiteral("+4"), 4},
-        {QStringLiteral("1e3"), 1000},
-        {QStringLiteral("2.5E-1"), 0.25},
-        {QStringLiteral(".5"), 0.5},
-        {QStringLiteral("5."), 5},
-        {QStringLiteral("013800138000"), 13800138000.0},
-        {QStringLiteral("1e-400"), 0},
-        {QString(), std::nullopt},
-        {QStringLiteral("   "), std::nullopt},
-        {QStringLiteral("abc"), std::nullopt},
-        {QStringLiteral("12a"), std::nullopt},
-        {QStringLiteral("１２"), std::nullopt},
-        {QStringLiteral("1２"), std::nullopt},
-        {QStringLiteral("1 2"), std::nullopt},
-        {QStringLiteral("1e"), std::nullopt},
-        {QStringLiteral("1,000"), std::nullopt},
-        {QStringLiteral("-"), std::nullopt},
-        {QStringLiteral("."), std::nullopt},
-        {QStringLiteral("inf"), std::nullopt},
-        {QStringLiteral("nan"), std::nullopt},
-        {QStringLiteral("0x10"), std::nullopt},
-        {QStringLiteral("&H10"), std::nullopt},
-        {QStringLiteral("1e400"), std::nullopt},
-        {QStringLiteral("-1e400"), std::nullopt},
-    };
-    for (const StrictCase &c : cases)
-        EXPECT_EQ(readNumber(c.text), c.value) << c.text.toStdString();
+    const std::pair<const char *, std::optional<double>> cases[] = {
+        {"123", 123},  {" 12.5 ", 12.5}, {"\t7\t", 7},   {"-3", -3},   {"+4", 4},
+        {"1e3", 1000}, {"2.5E-1", 0.25}, {".5", 0.5},    {"5.", 5},    {"013800138000", 13800138000.0},
+        {"1e-400", 0}, {"", kNo},        {"   ", kNo},   {"abc", kNo}, {"12a", kNo},
+        {"１２", kNo}, {"1２", kNo},     {"1 2", kNo},   {"1e", kNo},  {"1,000", kNo},
+        {"-", kNo},    {".", kNo},       {"inf", kNo},   {"nan", kNo}, {"0x10", kNo},
+        {"&H10", kNo}, {"1e400", kNo},   {"-1e400", kNo}};
+    for (const auto &[text, value] : cases)
+        EXPECT_EQ(readNumber(QString::fromUtf8(text)), value) << text;
 }
-
-struct WholeCase
-{
-    QString text;
-    std::optional<bool> whole;
-};
 
 TEST(IsWholeNumberTest, ComparesTheNumberWithItsIntegerPart)
 {
-    const WholeCase cases[] = {
-        {QStringLiteral("13800138000"), true}, {QStringLiteral("9999999999"), true},
-        {QStringLiteral("12.0"), true},        {QStringLiteral("1e2"), true},
-        {QStringLiteral("-7"), true},          {QStringLiteral("12.5"), false},
-        {QStringLiteral("-0.5"), false},       {QStringLiteral("1e-1"), false},
-        {QStringLiteral("abc"), std::nullopt}, {QString(), std::nullopt},
-        {QStringLiteral("１"), std::nullopt},
-    };
-    for (const WholeCase &c : cases)
-        EXPECT_EQ(isWholeNumber(c.text), c.whole) << c.text.toStdString();
+    const std::pair<const char *, std::optional<bool>> cases[] = {
+        {"13800138000", true}, {"9999999999", true}, {"12.0", true}, {"1e2", true}, {"-7", true}, {"12.5", false},
+        {"-0.5", false},       {"1e-1", false},      {"abc", kNo},   {"", kNo},     {"１", kNo}};
+    for (const auto &[text, whole] : cases)
+        EXPECT_EQ(isWholeNumber(QString::fromUtf8(text)), whole) << text;
 }
-
-struct LeadingCase
-{
-    QString text;
-    double value;
-};
 
 TEST(ReadLeadingNumberTest, TakesTheLongestNumberAtTheStart)
 {
-    const LeadingCase cases[] = {
-        {QStringLiteral("12abc"), 12},
-        {QStringLiteral("1,500"), 1},
-        {QStringLiteral("1 500"), 1500},
-        {QStringLiteral(" \t\n4\n2"), 42},
-        {QStringLiteral("- 5"), -5},
-        {QStringLiteral("abc"), 0},
-        {QString(), 0},
-        {QStringLiteral("-"), 0},
-        {QStringLiteral("+-1"), 0},
-        {QStringLiteral(".5x"), 0.5},
-        {QStringLiteral("3.4.5"), 3.4},
-        {QStringLiteral("-2.5e2x"), -250},
-        {QStringLiteral("1e"), 1},
-        {QStringLiteral("1e+"), 1},
-        {QStringLiteral("2E+3"), 2000},
-        {QStringLiteral("&HFF"), 255},
-        {QStringLiteral("&hff"), 255},
-        {QStringLiteral("&H1G"), 1},
-        {QStringLiteral("&H"), 0},
-        {QStringLiteral("&O17"), 15},
-        {QStringLiteral("&o78"), 7},
-        {QStringLiteral("&X12"), 0},
-        {QStringLiteral("１２"), 0},
-        {QStringLiteral("2０"), 2},
-        {QStringLiteral("\r5"), 0},
-        {QStringLiteral("2010年"), 2010},
-        {QStringLiteral("1e-400"), 0},
-    };
-    for (const LeadingCase &c : cases)
-        EXPECT_DOUBLE_EQ(readLeadingNumber(c.text), c.value) << c.text.toStdString();
-}
-
-TEST(ReadLeadingNumberTest, NumberBeyondDoubleRangeReadsAsInfinity)
-{
-    EXPECT_EQ(readLeadingNumber(QStringLiteral("1e400")), std::numeric_limits<double>::infinity());
-    EXPECT_EQ(readLeadingNumber(QStringLiteral("-1e400")), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(readLeadingNumber(QString(400, u'9')), std::numeric_limits<double>::infinity());
-}
-
-TEST(ReadLeadingNumberTest, LongHexNeverFails)
-{
-    EXPECT_TRUE(std::isinf(readLeadingNumber(QStringLiteral("&H") + QString(300, u'F'))));
+    const QString nines(400, u'9'), longHex = "&H" + QString(300, u'F');
+    const std::pair<QString, double> cases[] = {
+        {"12abc", 12},  {"1,500", 1},     {"1 500", 1500}, {" \t\n4\n2", 42}, {"- 5", -5},       {"abc", 0},
+        {"", 0},        {"-", 0},         {"+-1", 0},      {".5x", 0.5},      {"3.4.5", 3.4},    {"-2.5e2x", -250},
+        {"1e", 1},      {"1e+", 1},       {"2E+3", 2000},  {"&HFF", 255},     {"&hff", 255},     {"&H1G", 1},
+        {"&H", 0},      {"&O17", 15},     {"&o78", 7},     {"&X12", 0},       {"１２", 0},       {"2０", 2},
+        {"\r5", 0},     {"2010年", 2010}, {"1e-400", 0},   {"1e400", kInf},   {"-1e400", -kInf}, {nines, kInf},
+        {longHex, kInf}};
+    for (const auto &[text, value] : cases)
+        EXPECT_DOUBLE_EQ(readLeadingNumber(text), value) << text.toStdString();
 }
 
 // A locale with a decimal comma: an installed one, else one compiled into a scratch folder.
@@ -140,8 +64,7 @@ bool useDecimalCommaLocale(const QTemporaryDir &scratch)
     if (localedef.isEmpty() || !scratch.isValid())
         return false;
     QProcess compile;
-    compile.start(localedef, {QStringLiteral("-i"), QStringLiteral("de_DE"), QStringLiteral("-f"),
-                              QStringLiteral("UTF-8"), scratch.filePath(QStringLiteral("de_DE.UTF-8"))});
+    compile.start(localedef, {"-i", "de_DE", "-f", "UTF-8", scratch.filePath(QStringLiteral("de_DE.UTF-8"))});
     if (!compile.waitForFinished(60000) || compile.exitCode() != 0)
         return false;
     qputenv("LOCPATH", QFile::encodeName(scratch.path()));
@@ -159,13 +82,9 @@ TEST(NumberReadingTest, DecimalPointIsAFullStopWhateverTheLocale)
     const double leading = readLeadingNumber(QStringLiteral("1.5"));
     const std::optional<double> strict = readNumber(QStringLiteral("2.5"));
     std::setlocale(LC_NUMERIC, previous.c_str());
-    if (previousPath.isEmpty())
-        qunsetenv("LOCPATH");
-    else
-        qputenv("LOCPATH", previousPath);
+    previousPath.isEmpty() ? qunsetenv("LOCPATH") : qputenv("LOCPATH", previousPath);
     EXPECT_DOUBLE_EQ(leading, 1.5);
     EXPECT_EQ(strict, 2.5);
 }
 
 } // namespace
-} // namespace fendrake

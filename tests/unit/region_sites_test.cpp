@@ -10,33 +10,12 @@
 #include <map>
 #include <set>
 #include <tuple>
-#include <utility>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-// How many rows hold each pair of entry kinds, registry then credit ("@" for an address).
-std::map<QString, int> kindCounts(RegionMode mode)
-{
-    std::map<QString, int> counts;
-    const auto kind = [](QStringView entry) { return isLinkCaption(entry) ? u"@"_s : entry.toString(); };
-    for (const RegionSites &row : RegionSiteTable(mode))
-        ++counts[kind(row.registry) + u'/' + kind(row.credit)];
-    return counts;
-}
-
-// Any entry other than an http:// address or one of the two messages would count as a kind of its own.
-TEST(RegionSites, TablesHoldTheKindsOfEntryEachRegionHas)
-{
-    const std::map<QString, int> province{
-        {u"@/@"_s, 17}, {u"@/没有相关网址"_s, 13}, {u"无网站/没有相关网址"_s, 2}, {u"没有相关网址/没有相关网址"_s, 2}};
-    const std::map<QString, int> city{
-        {u"@/@"_s, 5}, {u"@/没有相关网址"_s, 45}, {u"没有相关网址/@"_s, 1}, {u"没有相关网址/没有相关网址"_s, 2}};
-    EXPECT_EQ(kindCounts(RegionMode::Province), province);
-    EXPECT_EQ(kindCounts(RegionMode::City), city);
-}
 
 TEST(RegionSites, AddressesAreSharedOnlyWhereNamed)
 {
@@ -85,4 +64,3 @@ TEST(RegionSites, ListsAndTablesDifferOnlyByTheKnownNames)
 }
 
 } // namespace
-} // namespace fendrake
