@@ -1,6 +1,5 @@
 #include "app/services/browser_control.h"
 #include "app/services/http_fetch.h"
-#include "closed_port.h"
 #include "fixture_server.h"
 #include "qt_printers.h"
 #include "scoped_fetch_limits.h"
@@ -123,29 +122,24 @@ TEST_F(BrowserControlTest, PreviousDocumentStaysUntilTheNewestNavigationArrives)
               QStringList({"complete " + address("/old.html"), "complete " + address("/new.html")}));
 }
 
+// Which failures a fetch knows is pinned with the fetch; here, that each one ends in the error document.
 TEST_F(BrowserControlTest, FailedLoadsGiveTheErrorDocumentWithTheSameEvents)
 {
-    const QString refused = test::closedLocalAddress(); // reached without the proxy
-    ASSERT_FALSE(refused.isEmpty());
     FixtureReply stall;
     stall.behaviour = FixtureReply::Behaviour::Stall;
     server.addReply(kHost, "/stalled", stall);
     page("/ok.html", "<html><head><title>有</title></head><body>有内容 <a href=\"/x\">x</a></body></html>");
-    const QString cases[] = {refused + "/", address("/stalled"), "http://nowhere.invalid/", "ftp://browser.test/file"};
-    for (const QString &failing : cases) {
+    for (const QString &failing : {address("/stalled"), QStringLiteral("ftp://browser.test/file")}) {
         SCOPED_TRACE(failing.toStdString());
         BrowserControl control;
         EventLog log(control);
         control.Navigate(address("/ok.html"));
         ASSERT_TRUE(waitFor([&] { return log.completed == 1; }));
         ASSERT_FALSE(control.bodyText().isEmpty());
-
-        std::unique_ptr<test::ScopedProxyEnvironment> direct;
-        if (failing.startsWith(refused))
-            direct = std::make_unique<test::ScopedProxyEnvironment>(QString());
         QElapsedTimer timer;
         timer.start();
         control.Navigate(failing);
+        EXPECT_EQ(log.completed, 1) << "no event inside Navigate";
         // Within the shortened limit of 1.5 s, with room for a slow machine.
         ASSERT_TRUE(waitFor([&] { return log.completed == 2; }, 6000));
         EXPECT_LT(timer.elapsed(), 6000);

@@ -6,7 +6,8 @@
 
 #include <utility>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 // The figures in reading order, joined by "|", up to the first that could not be cut.
@@ -51,4 +52,3 @@ TEST(CelebrityFollowerCaption, DropsTheLinkWordsOneAfterTheOtherThenEveryBlank)
 }
 
 } // namespace
-} // namespace fendrake

@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 TEST(HostName, OnlyLettersDigitsDotsAndInnerHyphensPass)
@@ -46,4 +47,3 @@ TEST(NslookupTidying, RemovesBlanksAndTabsAndPutsTheHeadingOnItsOwnLine)
 }
 
 } // namespace
-} // namespace fendrake

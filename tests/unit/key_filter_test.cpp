@@ -90,33 +90,21 @@ TEST(FilterInputKeyTest, PastedAndProgramTextIsNotFiltered)
 
 TEST(FilterInputKeyTest, EnterRunsTheActionOnlyWhileTheGuardIsEnabled)
 {
-    QWidget panel;
-    auto *box = new QLineEdit(&panel);
-    auto *next = new QLineEdit(&panel);
+    QLineEdit box;
     auto *guard = new QPushButton;
     int runs = 0;
-    QString textSeenByAction;
     installKeyFilter(
-        box, std::nullopt,
-        [&] {
-            ++runs;
-            textSeenByAction = box->text();
-            next->setFocus(); // an action may move the focus on
-        },
-        guard);
-    box->setFocus();
-    QTest::keyClicks(box, QStringLiteral("010"));
-    QTest::keyClick(box, Qt::Key_Return);
-    EXPECT_EQ(panel.focusWidget(), next);
-    QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
-    QTest::keyClick(box, Qt::Key_A);
+        &box, std::nullopt, [&] { ++runs; }, guard);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&box, Qt::Key_A);
     EXPECT_EQ(runs, 2);
-    EXPECT_EQ(textSeenByAction, QStringLiteral("010"));
     guard->setEnabled(false);
-    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(runs, 2);
+    guard->setEnabled(true);
     delete guard; // a guard that is gone allows nothing
-    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(runs, 2);
 }
 

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 TEST(QqRequestNumber, TakesFiveToTenCharactersOfAWholeNumberWrittenBackWithoutExponent)
@@ -18,4 +19,3 @@ TEST(QqRequestNumber, TakesFiveToTenCharactersOfAWholeNumberWrittenBackWithoutEx
 }
 
 } // namespace
-} // namespace fendrake

@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 using Texts = std::optional<std::pair<QString, QString>>;
@@ -60,4 +61,3 @@ TEST(IndexedPagesCount, ShowsTheCountAsWrittenOrFailsWithoutTheWholeSentence)
 }
 
 } // namespace
-} // namespace fendrake

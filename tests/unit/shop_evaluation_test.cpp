@@ -7,7 +7,8 @@
 #include <tuple>
 #include <utility>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 TEST(ShopScore, EveryRuleMovesTheScoreAndEachBandStartsAtItsLowerBound)
@@ -97,4 +98,3 @@ TEST(ShopEvaluation, RequiredFieldsAreSellerCreditThenGoodThenBadRatings)
 }
 
 } // namespace
-} // namespace fendrake

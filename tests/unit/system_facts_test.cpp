@@ -5,7 +5,8 @@
 
 #include <optional>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 TEST(OsReleaseName, NameAndVersionAsTheShellWouldReadThem)
@@ -30,4 +31,3 @@ TEST(OsReleaseName, NameAndVersionAsTheShellWouldReadThem)
 }
 
 } // namespace
-} // namespace fendrake

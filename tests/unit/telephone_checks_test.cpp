@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace fendrake {
+using namespace fendrake;
+
 namespace {
 
 TEST(MobileLocation, InputIsCheckedForLengthAndNumberAlike)
@@ -77,4 +78,3 @@ TEST(NumberBlockSearch, TheRangeRunsToTheNextBlockInExactDecimal)
 }
 
 } // namespace
-} // namespace fendrake
