@@ -16,8 +16,7 @@ TEST(MobileLocation, InputIsCheckedForLengthAndNumberAlike)
         {"13912345678", MobileInput::Accepted}, // beyond 32 bits
         {"1391234567", MobileInput::Malformed},  {"139123456789", MobileInput::Malformed},
         {"139123456.5", MobileInput::Malformed}, {"", MobileInput::Unreadable},
-        {"12a", MobileInput::Unreadable},        {"12a45678901", MobileInput::Unreadable},
-    };
+        {"12a", MobileInput::Unreadable},        {"12a45678901", MobileInput::Unreadable}};
     for (const auto &[text, expected] : rows)
         EXPECT_EQ(mobileInput(QString::fromUtf8(text)), expected) << text;
 }
@@ -30,8 +29,7 @@ TEST(MobileLocation, ValuesAreCutBetweenTheMarkersUntilTheFirstFailure)
         {QString(page).remove(QStringLiteral(" 更详细的..")), "北京|010|GSM卡|-"},
         {QString(page).remove(QStringLiteral("邮 编")), "北京|-|GSM卡|-"},
         // Without its opening marker no page text passes for a place.
-        {QString(page).remove(QStringLiteral("卡号归属地")), "-|010|GSM卡|100000"},
-    };
+        {QString(page).remove(QStringLiteral("卡号归属地")), "-|010|GSM卡|100000"}};
     for (const auto &[text, expected] : rows) {
         QStringList values;
         for (const std::optional<QString> &value : mobileLocationValues(text))
@@ -49,8 +47,7 @@ TEST(TelephoneLocation, ANoticeAnywhereWinsOverTheDistrictCut)
         {QStringLiteral("查询次数过于频繁，请稍后再试") + page, Kind::RateLimited},
         {page + QStringLiteral("查询次数过多，请稍后再试"), Kind::RateLimited},
         {QString(page).remove(u'＊'), Kind::Unreadable},
-        {QString(page).remove(QStringLiteral("该号段电话分部区域：")), Kind::Unreadable},
-    };
+        {QString(page).remove(QStringLiteral("该号段电话分部区域：")), Kind::Unreadable}};
     for (const auto &[text, kind] : rows)
         EXPECT_EQ(telephoneAnswer(text).kind, kind) << text.toStdString();
     EXPECT_EQ(telephoneAnswer(page).district, QStringLiteral("北京市东城区"));
@@ -58,8 +55,6 @@ TEST(TelephoneLocation, ANoticeAnywhereWinsOverTheDistrictCut)
 
 TEST(NumberBlockSearch, TheRangeRunsToTheNextBlockInExactDecimal)
 {
-    const QString start = QStringLiteral("http://websearch.fendrake.net/search?num=50&hl=en&lr=&newwindow=-1&q="
-                                         "%E7%94%B5%E8%AF%9D%E5%8F%B7%E7%A0%81+010+");
     const std::pair<const char *, const char *> rows[] = {
         {"12345678", "12340000...12350000"},
         {"12399999", "12390000...12400000"},
@@ -67,13 +62,11 @@ TEST(NumberBlockSearch, TheRangeRunsToTheNextBlockInExactDecimal)
         {"1234", "0000...10000"},
         {"99999999999999999999", "99999999999999990000...100000000000000000000"},
         {"-12345678", "-12340000...-12330000"},
-        {"123", nullptr},
-    };
+        {"123", ""}};
     for (const auto &[number, range] : rows) {
-        const std::optional<QString> address =
-            numberBlockSearchAddress(QStringLiteral("010"), QString::fromUtf8(number));
-        EXPECT_EQ(address.value_or(QString()).toStdString(),
-                  range ? (start + QString::fromUtf8(range)).toStdString() : "");
+        // The search words end with the area code and the range.
+        const QString address = numberBlockSearchAddress("010", number).value_or(QString());
+        EXPECT_EQ(address.section(QStringLiteral("+010+"), 1), QString::fromUtf8(range)) << number;
     }
 }
 
