@@ -39,37 +39,27 @@ TEST(Pause, ZeroNegativeAndNanReturnAtOnceWithoutProcessingEvents)
     }
 }
 
-TEST(Pause, FiveSecondsLastBetweenFourAndFiveClockSeconds)
+// The clock counts whole seconds, so a pause of N seconds lasts between N - 1 and N of them.
+TEST(Pause, EndsWhenTheWallClockPassesTheTargetEvenIfSetBackOrForward)
 {
-    // A clock ten times faster than real time, started at various points inside a second.
-    constexpr qint64 kSpeed = 10;
-    for (qint64 startMs : {0, 1, 500, 999}) {
-        QElapsedTimer real;
-        real.start();
-        auto fakeMs = [&] { return startMs + real.elapsed() * kSpeed; };
-        ClockGuard guard([&] { return fakeMs() / 1000; });
-        const qint64 begin = fakeMs();
-        Pause(5);
-        const qint64 lasted = fakeMs() - begin;
-        EXPECT_GE(lasted, 4000 - 1) << startMs;
-        // One pass (event processing plus the yield) may run past the target.
-        EXPECT_LE(lasted, 5000 + 40 * kSpeed) << startMs;
-    }
-}
-
-TEST(Pause, FollowsTheWallClockSetBackOrForward)
-{
-    // The clock's answers in order, and how many a one-second pause reads: steady, set back, set forward.
-    const std::pair<std::vector<qint64>, int> cases[] = {
-        {{100, 100, 100, 101}, 4}, {{100, 100, 90, 95, 100, 101}, 6}, {{100, 100, 500}, 3}};
-    for (const auto &[readings, expectedReads] : cases) {
+    const struct
+    {
+        double seconds;
+        std::vector<qint64> readings; // the clock's answers in order
+        int reads;                    // how many the pause takes
+    } cases[] = {{1, {100, 100, 100, 101}, 4},
+                 {5, {100, 100, 104, 105}, 4},
+                 {2.5, {100, 100, 102, 103}, 4},
+                 {1, {100, 100, 90, 95, 100, 101}, 6}, // set back: lengthens
+                 {1, {100, 100, 500}, 3}};             // set forward: ends at the next pass
+    for (const auto &c : cases) {
         int reads = 0;
         ClockGuard guard([&] {
             const auto i = static_cast<size_t>(reads++);
-            return i < readings.size() ? readings[i] : readings.back() + 1000;
+            return i < c.readings.size() ? c.readings[i] : c.readings.back() + 1000;
         });
-        Pause(1);
-        EXPECT_EQ(reads, expectedReads) << readings.size();
+        Pause(c.seconds);
+        EXPECT_EQ(reads, c.reads) << c.seconds << " " << c.readings.size();
     }
 }
 
