@@ -235,38 +235,22 @@ TEST_F(MenusTest, UpdateCheckEndsInItsThreeStatesOrItsFailureBox)
     }
 }
 
+// Each step's announcement gives way to its result: with a tick when it went well, without one when not.
 TEST_F(MenusTest, FaultDetectionShowsEachStepsResultAndGoesOn)
 {
-    const QString good6 = QStringLiteral("√您使用的是最新版本！");
-    const QString bad6 = QStringLiteral("×您使用的不是最新版本！请及时升级！");
+    const QStringList allSteps = {"Label2", "Label3", "Label4", "Label6", "Label7", "Label9", "Label10", "Label11"};
     const struct
     {
         const char *name;
         Notice notice;
         bool help;
-        QList<std::pair<const char *, QString>> lines;
+        QStringList failed;
     } cases[] = {
-        {"all well",
-         Notice::Current,
-         true,
-         {{"Label2", QStringLiteral("√本机网络连接正常！")},
-          {"Label3", QStringLiteral("√连接Fendrake服务器成功！")},
-          {"Label4", QStringLiteral("√PingFendrake服务器成功！")},
-          {"Label6", good6},
-          {"Label7", QStringLiteral("√帮助文件正常！")},
-          {"Label9", QStringLiteral("√已经找到nslookup组件！")},
-          {"Label10", QStringLiteral("√XMLHTTP组件正常！")},
-          {"Label11", QStringLiteral("√信息检索组件正确！")}}},
-        {"no network",
-         Notice::NoNetwork,
-         true,
-         {{"Label3", QStringLiteral("×连接Fendrake服务器失败！")},
-          {"Label4", QStringLiteral("×PingFendrake服务器失败")},
-          {"Label6", bad6},
-          {"Label10", QStringLiteral("×XMLHTTP组件丢失或损坏！")}}},
-        {"help missing", Notice::Current, false, {{"Label7", QStringLiteral("帮助文件不存在！")}, {"Label6", good6}}},
-        {"newer version", Notice::Newer, true, {{"Label6", bad6}}},
-        {"no closing marker", Notice::Unclosed, true, {{"Label6", bad6}}},
+        {"all well", Notice::Current, true, {}},
+        {"no network", Notice::NoNetwork, true, {"Label3", "Label4", "Label6", "Label10"}},
+        {"help missing", Notice::Current, false, {"Label7"}},
+        {"newer version", Notice::Newer, true, {"Label6"}},
+        {"no closing marker", Notice::Unclosed, true, {"Label6"}},
     };
     const QString ownHash = HashFile(QCoreApplication::applicationFilePath());
     for (const auto &c : cases) {
@@ -279,8 +263,11 @@ TEST_F(MenusTest, FaultDetectionShowsEachStepsResultAndGoesOn)
         const QPointer<SecondaryWindow> window = open("mnuDoctor", QStringLiteral("Form6"));
         ASSERT_TRUE(window);
         click(window, "Command1");
-        for (const auto &[label, line] : c.lines)
-            EXPECT_EQ(text(window, label), line) << label;
+        for (const QString &label : allSteps) {
+            const QString line = text(window, qPrintable(label));
+            EXPECT_EQ(line.startsWith(u'√'), !c.failed.contains(label)) << label.toStdString() << ": " << line.toStdString();
+            EXPECT_FALSE(line.contains(QStringLiteral("检查"))) << label.toStdString() << " still announces its step";
+        }
         EXPECT_EQ(text(window, "Label5"), QStringLiteral("√主程序MD5：") + ownHash);
         EXPECT_TRUE(text(window, "Label12").startsWith(QStringLiteral("√IE版本：libcurl ")));
         EXPECT_TRUE(text(window, "Label13").startsWith(QStringLiteral("√操作系统:   ")));
