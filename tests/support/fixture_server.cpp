@@ -25,19 +25,12 @@ constexpr size_t kChunk = 64 * 1024;
 
 FixtureReply fileReply(const QString &fixtureFile, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.fixtureFile = fixtureFile;
-    return reply;
+    return {.status = status, .fixtureFile = fixtureFile};
 }
 
 FixtureReply redirectReply(const QString &location, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.location = location;
-    reply.body = "<html><body>Moved</body></html>";
-    return reply;
+    return {.status = status, .body = "<html><body>Moved</body></html>", .location = location};
 }
 
 QString normalisedHost(QString host)
@@ -156,10 +149,7 @@ void FixtureServer::addPrefix(const QString &host, const QString &pathPrefix, co
 
 void FixtureServer::addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.body = body;
-    addReply(host, pathAndQuery, reply);
+    addReply(host, pathAndQuery, {.status = status, .body = body});
 }
 
 void FixtureServer::addRedirect(const QString &host, const QString &pathAndQuery, const QString &location, int status)
@@ -277,15 +267,10 @@ void FixtureServer::handle(const httplib::Request &request, httplib::Response &r
     }
 
     std::optional<FixtureReply> reply = findReply(record.host, record.pathAndQuery);
-    if (!reply && knowsHost(record.host)) {
-        reply.emplace();
-        reply->status = 404;
-        reply->body = kNotFoundPage;
-    } else if (!reply) {
-        reply.emplace();
-        reply->status = 502;
-        reply->behaviour = FixtureReply::Behaviour::Drop;
-    }
+    if (!reply && knowsHost(record.host))
+        reply = FixtureReply{.status = 404, .body = kNotFoundPage};
+    else if (!reply)
+        reply = FixtureReply{.behaviour = FixtureReply::Behaviour::Drop, .status = 502};
     if (reply->behaviour == FixtureReply::Behaviour::Stall) {
         waitUnlessStopping(std::chrono::hours(24));
         reply->behaviour = FixtureReply::Behaviour::Drop;

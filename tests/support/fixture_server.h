@@ -46,10 +46,10 @@ struct FixtureReply
 
     Behaviour behaviour = Behaviour::Answer;
     int status = 200;
-    QString fixtureFile; // read at request time, relative to the fixtures folder; overrides body
-    QByteArray body;
+    QString fixtureFile{}; // read at request time, relative to the fixtures folder; overrides body
+    QByteArray body{};
     QByteArray contentType = "text/html";
-    QString location; // Location header, for redirects
+    QString location{}; // Location header, for redirects
     std::chrono::milliseconds delay{0};
     qint64 fillerBytes = -1; // when not negative, that many bytes of filler are sent instead of body
     bool chunked = false;    // no Content-Length, chunked transfer instead

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QKeyEvent>
 #include <QSet>
 #include <QTest>
 
@@ -26,7 +27,7 @@ const QStringList kQueryPanels = {"frmShouJi", "frmIP",        "frmShenFenZheng"
                                   "frmRenQi",  "frmLiuXing",   "frmSL",           "frmQQ",     "frmMX",
                                   "frmICP",    "frmGongShang", "frmTelWZ",        "frmUSafe",  "frmTB"};
 
-class Form1Navigation : public ::testing::Test
+class Form1Window : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { fendrake::installFontSubstitutions(); }
@@ -100,7 +101,7 @@ const FeatureCase kFeatures[] = {
     {"cmdGaoji", "Command7", "frmTB", nullptr},
 };
 
-TEST_F(Form1Navigation, LevelButtonShowsItsGroupAndIntroFromAnyState)
+TEST_F(Form1Window, LevelButtonShowsItsGroupAndIntroFromAnyState)
 {
     const QStringList groups = {"frmChuJi", "frmZhongJi", "frmGaoji"};
     // The window opens in the basic level's state.
@@ -126,7 +127,7 @@ TEST_F(Form1Navigation, LevelButtonShowsItsGroupAndIntroFromAnyState)
     }
 }
 
-TEST_F(Form1Navigation, FeatureButtonShowsExactlyItsPanelAndFocusesItsInput)
+TEST_F(Form1Window, FeatureButtonShowsExactlyItsPanelAndFocusesItsInput)
 {
     for (const FeatureCase &feature : kFeatures) {
         SCOPED_TRACE(feature.button);
@@ -141,7 +142,7 @@ TEST_F(Form1Navigation, FeatureButtonShowsExactlyItsPanelAndFocusesItsInput)
 }
 
 // A box its running query keeps disabled stays so, and the focus stays on the button.
-TEST_F(Form1Navigation, FocusSkipsAnInputBoxItsQueryKeepsDisabled)
+TEST_F(Form1Window, FocusSkipsAnInputBoxItsQueryKeepsDisabled)
 {
     for (const FeatureCase &feature : kFeatures) {
         if (QString(feature.focus) != "txtUS" && QString(feature.focus) != "Text4")
@@ -155,7 +156,7 @@ TEST_F(Form1Navigation, FocusSkipsAnInputBoxItsQueryKeepsDisabled)
     }
 }
 
-TEST_F(Form1Navigation, LevelSwitchKeepsContentsUntilTheFeatureButtonResets)
+TEST_F(Form1Window, LevelSwitchKeepsContentsUntilTheFeatureButtonResets)
 {
     click("cmdYuMing");
     child<QLineEdit>("txtYuMing")->setText("example.com");
@@ -171,7 +172,7 @@ TEST_F(Form1Navigation, LevelSwitchKeepsContentsUntilTheFeatureButtonResets)
 }
 
 // Every feature button resets the nine listed panels and leaves the six others as their queries left them.
-TEST_F(Form1Navigation, FeatureButtonsResetOnlyTheListedPanels)
+TEST_F(Form1Window, FeatureButtonsResetOnlyTheListedPanels)
 {
     const char *resetInputs[] = {"txtIP",    "txtShouJi", "txtLiuXing", "txtSLURL",       "txtRenQi",
                                  "txtZhuJi", "txtTel",    "txtYuMing",  "txtShenFenZheng"};
@@ -208,7 +209,7 @@ TEST_F(Form1Navigation, FeatureButtonsResetOnlyTheListedPanels)
 }
 
 // One control per design family: each must resolve to an installed family that renders Chinese.
-TEST_F(Form1Navigation, DesignFontsMapOntoInstalledFamilies)
+TEST_F(Form1Window, DesignFontsMapOntoInstalledFamilies)
 {
     const std::pair<const char *, const char *> cases[] = {{"txtYuMing", "DejaVu Sans"},
                                                            {"lblShouJiHao", "Noto Sans CJK SC"},
@@ -218,7 +219,7 @@ TEST_F(Form1Navigation, DesignFontsMapOntoInstalledFamilies)
         EXPECT_EQ(QFontInfo(child(control)->font()).family().toStdString(), family) << control;
 }
 
-TEST_F(Form1Navigation, LongLabelsWrapAndFitTheirDesignHeight)
+TEST_F(Form1Window, LongLabelsWrapAndFitTheirDesignHeight)
 {
     const QList<fendrake::WrapLabel *> labels = m_form->findChildren<fendrake::WrapLabel *>();
     EXPECT_GE(labels.size(), 10);
@@ -232,7 +233,7 @@ TEST_F(Form1Navigation, LongLabelsWrapAndFitTheirDesignHeight)
 }
 
 // The menus and the telephone panel find their controls by name: a name must be unique in the window.
-TEST_F(Form1Navigation, ObjectNamesAreUniqueInTheWindow)
+TEST_F(Form1Window, ObjectNamesAreUniqueInTheWindow)
 {
     QSet<QString> seen;
     for (const QObject *object : m_form->findChildren<QObject *>()) {
@@ -241,6 +242,86 @@ TEST_F(Form1Navigation, ObjectNamesAreUniqueInTheWindow)
             continue;
         EXPECT_FALSE(seen.contains(name)) << name.toStdString();
         seen.insert(name);
+    }
+}
+
+// Chinese and full-width characters arrive as a key press with text and no key code.
+void type(QLineEdit *box, const QString &text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClick(box, char(c.unicode()));
+        } else {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(box, &press);
+        }
+    }
+}
+
+struct BoxCase
+{
+    const char *level;
+    const char *button;
+    const char *box;
+    const char *swallowed;
+    const char *accepted;
+};
+
+const BoxCase kBoxes[] = {
+    {"cmdChuJi", "cmdYuMing", "txtYuMing", "//（，@ ", "http:www.a-b.cn"},
+    {"cmdZhongJi", "cmdZhuJi", "txtZhuJi", "/（，\\", "a-b.cn,"},
+    {"cmdChuJi", "cmdIP", "txtIP", "aZ,-（", "10.0.*.1"},
+    {"cmdZhongJi", "Command3", "txtSLURL", "允许输入的字符\"（", "中a.:"},
+    {"cmdGaoji", "cmdICP", "txtICP", "（，/", "京,中a1"},
+    {"cmdZhongJi", "cmdPaiming", "txtRenQi", "/（", "a.cn"},
+    {"cmdZhongJi", "cmdLiuXing", "txtLiuXing", "/（", "a.cn"},
+    {"cmdGaoji", "cmdSafe", "txtUS", "/（", "a.cn"},
+    {"cmdGaoji", "cmdSafe", "txtGM", "/（", "a.cn"},
+    {"cmdChuJi", "cmdShenFenZheng", "txtShenFenZheng", "aAzZ（", "11010x19X"},
+    {"cmdChuJi", "cmdShouJi", "txtShouJi", "a.,（", "139"},
+    {"cmdGaoji", "cmdEmail", "txtTel", "aZ（", "010-1"},
+    {"cmdGaoji", "cmdEmail", "Text2", "aZ（", "010"},
+    {"cmdGaoji", "cmdEmail", "Text3", "a,.（", "1234"},
+    {"cmdZhongJi", "Command8", "Text4", "允许输入的字符\"a（", "中12"},
+    {"cmdGaoji", "Command7", "txtTB", "", "/（允a\" "},
+};
+
+TEST_F(Form1Window, EachBoxSwallowsItsForbiddenCharactersAndKeepsTheRest)
+{
+    for (const BoxCase &row : kBoxes) {
+        SCOPED_TRACE(row.box);
+        click(row.level);
+        click(row.button);
+        auto *box = child<QLineEdit>(row.box);
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(box->isVisible());
+        box->clear();
+        box->setFocus();
+
+        type(box, QString::fromUtf8(row.swallowed));
+        EXPECT_EQ(box->text(), QString()) << box->text().toStdString();
+        type(box, QString::fromUtf8(row.accepted));
+        EXPECT_EQ(box->text().toStdString(), row.accepted);
+    }
+}
+
+// Enter in the area code moves on to the number box when that box can take the focus, and clears nothing.
+TEST_F(Form1Window, EnterInAreaCodeMovesFocusToTheNumberBoxWhenItCanTakeIt)
+{
+    click("cmdGaoji");
+    click("cmdEmail");
+    auto *text2 = child<QLineEdit>("Text2");
+    auto *text3 = child<QLineEdit>("Text3");
+    for (const auto &[enabled, shown] : {std::pair{true, true}, std::pair{false, true}, std::pair{true, false}}) {
+        SCOPED_TRACE(testing::Message() << "enabled " << enabled << ", shown " << shown);
+        text3->setEnabled(enabled);
+        text3->setVisible(shown);
+        text2->setText("010");
+        text2->setFocus();
+        QTest::keyClick(text2, Qt::Key_Return);
+        EXPECT_EQ(text3->hasFocus(), enabled && shown);
+        EXPECT_EQ(text2->hasFocus(), !(enabled && shown));
+        EXPECT_EQ(text2->text(), "010");
     }
 }
 
