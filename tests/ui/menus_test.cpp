@@ -65,14 +65,11 @@ protected:
     {
         m_routed = std::make_unique<test::ProxiedFixtureServer>();
         ASSERT_TRUE(m_routed->startProxied());
-        if (notice == Notice::Newer)
-            m_routed->addPage(kBlog, kNotice, QStringLiteral("update-notice/newer.html"));
-        if (notice == Notice::Unclosed)
-            m_routed->addBody(kBlog, kNotice, test::gbkEncoded(QStringLiteral("The Newest Vision：4.03")));
-        test::FixtureReply drop;
-        drop.behaviour = test::FixtureReply::Behaviour::Drop;
+        if (notice == Notice::Newer || notice == Notice::Unclosed)
+            m_routed->addPage(kBlog, kNotice,
+                              notice == Notice::Newer ? "update-notice/newer.html" : "update-notice/unclosed.html");
         if (notice == Notice::NoNetwork)
-            m_routed->addPrefixReply(kBlog, QStringLiteral("/"), drop);
+            m_routed->addPrefixReply(kBlog, QStringLiteral("/"), {.behaviour = test::FixtureReply::Behaviour::Drop});
     }
 
     void trigger(const char *entry) { control<QAction>(entry)->trigger(); }
