@@ -1,10 +1,8 @@
-#include "app/always_on_top.h"
 #include "app/form1.h"
 
 #include <QCheckBox>
 #include <QProcess>
 #include <QTest>
-#include <QWidget>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -48,15 +46,4 @@ TEST(AlwaysOnTop, Check1KeepsTheMainWindowMappedInPlace)
         EXPECT_EQ(form.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), onTop);
         EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
     }
-}
-
-TEST(AlwaysOnTop, WindowNotYetShownTakesTheHintWhenShown)
-{
-    QWidget window;
-    window.setGeometry(120, 80, 400, 300);
-    fendrake::setAlwaysOnTop(&window, true);
-    EXPECT_FALSE(window.isVisible());
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_TRUE(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
