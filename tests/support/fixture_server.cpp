@@ -60,12 +60,6 @@ void splitTarget(const httplib::Request &request, QString *host, QString *pathAn
         pathAndQuery->prepend(u'/');
 }
 
-// Names from the request never leave the fixtures folder.
-bool plainHost(const QString &host)
-{
-    return !host.isEmpty() && !host.contains(u'/') && !host.startsWith(u'.');
-}
-
 } // namespace
 
 QString RecordedRequest::header(const QString &name) const
@@ -212,39 +206,36 @@ void FixtureServer::clearRequests()
     m_requests.clear();
 }
 
-std::optional<FixtureReply> FixtureServer::findReply(const QString &host, const QString &pathAndQuery) const
+FixtureReply FixtureServer::replyFor(const QString &host, const QString &pathAndQuery) const
 {
     const std::lock_guard lock(m_mutex);
     const Route *best = nullptr;
+    bool knownHost = false;
     for (const Route &route : m_routes) {
+        const bool hostMatches = route.host == host || route.host == QLatin1String("*");
+        knownHost = knownHost || hostMatches;
         if (!route.prefix && route.host == host && route.path == pathAndQuery)
             return route.reply;
-        if (route.prefix && (route.host == host || route.host == QLatin1String("*")) &&
-            pathAndQuery.startsWith(route.path) && (!best || route.path.size() > best->path.size()))
+        if (route.prefix && hostMatches && pathAndQuery.startsWith(route.path) &&
+            (!best || route.path.size() > best->path.size()))
             best = &route;
     }
     if (best)
         return best->reply;
 
+    // Names from the request never leave the fixtures folder.
     QString path = pathAndQuery.section(u'?', 0, 0);
     if (path.endsWith(u'/'))
         path += QLatin1String("index.html");
-    if (!plainHost(host) || path.split(u'/').contains(QLatin1String("..")))
-        return std::nullopt;
-    const QString file = host + path;
-    if (QFileInfo(QDir(m_fixturesDir).filePath(file)).isFile())
-        return fileReply(file, 200);
-    return std::nullopt;
-}
-
-bool FixtureServer::knowsHost(const QString &host) const
-{
-    const std::lock_guard lock(m_mutex);
-    for (const Route &route : m_routes) {
-        if (route.host == host || route.host == QLatin1String("*"))
-            return true;
-    }
-    return plainHost(host) && QFileInfo(QDir(m_fixturesDir).filePath(host)).isDir();
+    const QDir fixtures(m_fixturesDir);
+    const bool plainHost = !host.isEmpty() && !host.contains(u'/') && !host.startsWith(u'.');
+    if (plainHost && !path.split(u'/').contains(QLatin1String("..")) &&
+        QFileInfo(fixtures.filePath(host + path)).isFile())
+        return fileReply(host + path, 200);
+    if (knownHost || (plainHost && QFileInfo(fixtures.filePath(host)).isDir()))
+        return {.status = 404, .body = kNotFoundPage};
+    // As for a host that cannot be resolved.
+    return {.behaviour = FixtureReply::Behaviour::Drop, .status = 502};
 }
 
 bool FixtureServer::waitUnlessStopping(std::chrono::milliseconds delay)
@@ -266,18 +257,14 @@ void FixtureServer::handle(const httplib::Request &request, httplib::Response &r
         m_requests.push_back(record);
     }
 
-    std::optional<FixtureReply> reply = findReply(record.host, record.pathAndQuery);
-    if (!reply && knowsHost(record.host))
-        reply = FixtureReply{.status = 404, .body = kNotFoundPage};
-    else if (!reply)
-        reply = FixtureReply{.behaviour = FixtureReply::Behaviour::Drop, .status = 502};
-    if (reply->behaviour == FixtureReply::Behaviour::Stall) {
+    FixtureReply reply = replyFor(record.host, record.pathAndQuery);
+    // A stall lasts until the server stops; a delay cut short by the stop drops the answer too.
+    const bool stall = reply.behaviour == FixtureReply::Behaviour::Stall;
+    if (stall)
         waitUnlessStopping(std::chrono::hours(24));
-        reply->behaviour = FixtureReply::Behaviour::Drop;
-    }
-    if (reply->delay.count() > 0 && !waitUnlessStopping(reply->delay))
-        reply->behaviour = FixtureReply::Behaviour::Drop;
-    answer(*reply, response);
+    if (stall || (reply.delay.count() > 0 && !waitUnlessStopping(reply.delay)))
+        reply.behaviour = FixtureReply::Behaviour::Drop;
+    answer(reply, response);
 }
 
 void FixtureServer::answer(const FixtureReply &reply, httplib::Response &response)

@@ -106,8 +106,7 @@ private:
     };
 
     void handle(const httplib::Request &request, httplib::Response &response);
-    std::optional<FixtureReply> findReply(const QString &host, const QString &pathAndQuery) const;
-    bool knowsHost(const QString &host) const;
+    FixtureReply replyFor(const QString &host, const QString &pathAndQuery) const;
     bool waitUnlessStopping(std::chrono::milliseconds delay);
     void answer(const FixtureReply &reply, httplib::Response &response);
 
