@@ -140,21 +140,6 @@ TEST_F(Form1Window, FeatureButtonShowsExactlyItsPanelAndFocusesItsInput)
     }
 }
 
-// A box its running query keeps disabled stays so, and the focus stays on the button.
-TEST_F(Form1Window, FocusSkipsAnInputBoxItsQueryKeepsDisabled)
-{
-    for (const FeatureCase &feature : kFeatures) {
-        if (QString(feature.focus) != "txtUS" && QString(feature.focus) != "Text4")
-            continue;
-        SCOPED_TRACE(feature.button);
-        child(feature.focus)->setEnabled(false);
-        click(feature.level);
-        click(feature.button);
-        EXPECT_FALSE(child(feature.focus)->isEnabled());
-        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), feature.button);
-    }
-}
-
 // A level button keeps every panel's contents. Every feature button resets the nine listed panels and
 // leaves the six others as their queries left them.
 TEST_F(Form1Window, LevelButtonsKeepAndFeatureButtonsResetOnlyTheListedPanels)
