@@ -21,14 +21,16 @@ const QByteArray kNotFoundPage = "<html><head><title>404 Not Found</title></head
                                  "<p>The requested URL was not found on this server.</p>\n"
                                  "</body></html>\n";
 
-constexpr size_t kFillerChunk = 64 * 1024;
+constexpr size_t kChunk = 64 * 1024;
 
 FixtureReply fileReply(const QString &fixtureFile, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.fixtureFile = fixtureFile;
-    return reply;
+    return {.status = status, .fixtureFile = fixtureFile};
+}
+
+FixtureReply redirectReply(const QString &location, int status)
+{
+    return {.status = status, .body = "<html><body>Moved</body></html>", .location = location};
 }
 
 QString normalisedHost(QString host)
@@ -43,28 +45,19 @@ QString normalisedHost(QString host)
 void splitTarget(const httplib::Request &request, QString *host, QString *pathAndQuery)
 {
     const QString target = QString::fromStdString(request.target);
-    const qsizetype schemeEnd = target.indexOf(QLatin1String("://"));
-    if (!target.startsWith(u'/') && schemeEnd > 0) {
-        const qsizetype pathStart = target.indexOf(u'/', schemeEnd + 3);
-        const qsizetype queryStart = target.indexOf(u'?', schemeEnd + 3);
-        qsizetype hostEnd = pathStart;
-        if (hostEnd < 0 || (queryStart >= 0 && queryStart < hostEnd))
-            hostEnd = queryStart;
-        if (hostEnd < 0)
-            hostEnd = target.size();
-        *host = normalisedHost(target.mid(schemeEnd + 3, hostEnd - schemeEnd - 3));
-        *pathAndQuery = target.mid(hostEnd);
-        if (!pathAndQuery->startsWith(u'/'))
-            pathAndQuery->prepend(u'/');
+    const qsizetype hostStart = target.indexOf(QLatin1String("://")) + 3;
+    if (target.startsWith(u'/') || hostStart < 4) {
+        *host = normalisedHost(QString::fromStdString(request.get_header_value("Host")));
+        *pathAndQuery = target;
         return;
     }
-    *host = normalisedHost(QString::fromStdString(request.get_header_value("Host")));
-    *pathAndQuery = target;
-}
-
-std::string contentTypeOf(const FixtureReply &reply)
-{
-    return reply.contentType.toStdString();
+    qsizetype hostEnd = target.indexOf(QRegularExpression(QStringLiteral("[/?]")), hostStart);
+    if (hostEnd < 0)
+        hostEnd = target.size();
+    *host = normalisedHost(target.mid(hostStart, hostEnd - hostStart));
+    *pathAndQuery = target.mid(hostEnd);
+    if (!pathAndQuery->startsWith(u'/'))
+        pathAndQuery->prepend(u'/');
 }
 
 } // namespace
@@ -102,15 +95,8 @@ bool FixtureServer::start(int port)
         handle(request, response);
         return httplib::Server::HandlerResponse::Handled;
     });
-    if (port == 0) {
-        m_port = m_server->bind_to_any_port("127.0.0.1");
-        if (m_port <= 0) {
-            m_server.reset();
-            return false;
-        }
-    } else if (m_server->bind_to_port("127.0.0.1", port)) {
-        m_port = port;
-    } else {
+    m_port = port == 0 ? m_server->bind_to_any_port("127.0.0.1") : m_server->bind_to_port("127.0.0.1", port) ? port : 0;
+    if (m_port <= 0) {
         m_server.reset();
         return false;
     }
@@ -157,19 +143,12 @@ void FixtureServer::addPrefix(const QString &host, const QString &pathPrefix, co
 
 void FixtureServer::addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.body = body;
-    addReply(host, pathAndQuery, reply);
+    addReply(host, pathAndQuery, {.status = status, .body = body});
 }
 
 void FixtureServer::addRedirect(const QString &host, const QString &pathAndQuery, const QString &location, int status)
 {
-    FixtureReply reply;
-    reply.status = status;
-    reply.location = location;
-    reply.body = "<html><body>Moved</body></html>";
-    addReply(host, pathAndQuery, reply);
+    addReply(host, pathAndQuery, redirectReply(location, status));
 }
 
 void FixtureServer::addReply(const QString &host, const QString &pathAndQuery, const FixtureReply &reply)
@@ -208,16 +187,9 @@ bool FixtureServer::loadRouteFile(const QString &path, QString *error)
                              .arg(lineNumber);
             return false;
         }
-        if (status >= 300 && status < 400) {
-            // A redirect's third field is where it sends the client.
-            FixtureReply reply;
-            reply.status = status;
-            reply.location = fields[2];
-            reply.body = "<html><body>Moved</body></html>";
-            addPrefixReply(fields[0], fields[1], reply);
-        } else {
-            addPrefix(fields[0], fields[1], fields[2], status);
-        }
+        // A redirect's third field is where it sends the client.
+        const bool redirect = status >= 300 && status < 400;
+        addPrefixReply(fields[0], fields[1], redirect ? redirectReply(fields[2], status) : fileReply(fields[2], status));
     }
     return true;
 }
@@ -234,45 +206,36 @@ void FixtureServer::clearRequests()
     m_requests.clear();
 }
 
-std::optional<FixtureReply> FixtureServer::findReply(const QString &host, const QString &pathAndQuery) const
+FixtureReply FixtureServer::replyFor(const QString &host, const QString &pathAndQuery) const
 {
     const std::lock_guard lock(m_mutex);
     const Route *best = nullptr;
+    bool knownHost = false;
     for (const Route &route : m_routes) {
+        const bool hostMatches = route.host == host || route.host == QLatin1String("*");
+        knownHost = knownHost || hostMatches;
         if (!route.prefix && route.host == host && route.path == pathAndQuery)
             return route.reply;
-        if (route.prefix && (route.host == host || route.host == QLatin1String("*")) &&
-            pathAndQuery.startsWith(route.path) && (!best || route.path.size() > best->path.size()))
+        if (route.prefix && hostMatches && pathAndQuery.startsWith(route.path) &&
+            (!best || route.path.size() > best->path.size()))
             best = &route;
     }
     if (best)
         return best->reply;
 
+    // Names from the request never leave the fixtures folder.
     QString path = pathAndQuery.section(u'?', 0, 0);
     if (path.endsWith(u'/'))
         path += QLatin1String("index.html");
-    // Names from the request never leave the host's own folder.
-    if (host.isEmpty() || host.contains(u'/') || host.startsWith(u'.') ||
-        path.split(u'/').contains(QLatin1String("..")))
-        return std::nullopt;
-    const QString file = host + path;
-    if (QFileInfo(QDir(m_fixturesDir).filePath(file)).isFile()) {
-        FixtureReply reply;
-        reply.fixtureFile = file;
-        return reply;
-    }
-    return std::nullopt;
-}
-
-bool FixtureServer::knowsHost(const QString &host) const
-{
-    const std::lock_guard lock(m_mutex);
-    for (const Route &route : m_routes) {
-        if (route.host == host || route.host == QLatin1String("*"))
-            return true;
-    }
-    return !host.isEmpty() && !host.contains(u'/') && !host.startsWith(u'.') &&
-           QFileInfo(QDir(m_fixturesDir).filePath(host)).isDir();
+    const QDir fixtures(m_fixturesDir);
+    const bool plainHost = !host.isEmpty() && !host.contains(u'/') && !host.startsWith(u'.');
+    if (plainHost && !path.split(u'/').contains(QLatin1String("..")) &&
+        QFileInfo(fixtures.filePath(host + path)).isFile())
+        return fileReply(host + path, 200);
+    if (knownHost || (plainHost && QFileInfo(fixtures.filePath(host)).isDir()))
+        return {.status = 404, .body = kNotFoundPage};
+    // As for a host that cannot be resolved.
+    return {.behaviour = FixtureReply::Behaviour::Drop, .status = 502};
 }
 
 bool FixtureServer::waitUnlessStopping(std::chrono::milliseconds delay)
@@ -294,25 +257,14 @@ void FixtureServer::handle(const httplib::Request &request, httplib::Response &r
         m_requests.push_back(record);
     }
 
-    std::optional<FixtureReply> reply = findReply(record.host, record.pathAndQuery);
-    if (!reply) {
-        FixtureReply fallback;
-        if (knowsHost(record.host)) {
-            fallback.status = 404;
-            fallback.body = kNotFoundPage;
-        } else {
-            fallback.status = 502;
-            fallback.behaviour = FixtureReply::Behaviour::Drop;
-        }
-        reply = fallback;
-    }
-    if (reply->behaviour == FixtureReply::Behaviour::Stall) {
+    FixtureReply reply = replyFor(record.host, record.pathAndQuery);
+    // A stall lasts until the server stops; a delay cut short by the stop drops the answer too.
+    const bool stall = reply.behaviour == FixtureReply::Behaviour::Stall;
+    if (stall)
         waitUnlessStopping(std::chrono::hours(24));
-        reply->behaviour = FixtureReply::Behaviour::Drop;
-    }
-    if (reply->delay.count() > 0 && !waitUnlessStopping(reply->delay))
-        reply->behaviour = FixtureReply::Behaviour::Drop;
-    answer(*reply, response);
+    if (stall || (reply.delay.count() > 0 && !waitUnlessStopping(reply.delay)))
+        reply.behaviour = FixtureReply::Behaviour::Drop;
+    answer(reply, response);
 }
 
 void FixtureServer::answer(const FixtureReply &reply, httplib::Response &response)
@@ -320,15 +272,16 @@ void FixtureServer::answer(const FixtureReply &reply, httplib::Response &respons
     response.status = reply.status;
     if (!reply.location.isEmpty())
         response.set_header("Location", reply.location.toStdString());
+    const std::string type = reply.contentType.toStdString();
 
     if (reply.behaviour == FixtureReply::Behaviour::Drop) {
         // Nothing after the headers: the client sees the connection closed mid-answer.
-        response.set_chunked_content_provider(contentTypeOf(reply), [](size_t, httplib::DataSink &) { return false; });
+        response.set_chunked_content_provider(type, [](size_t, httplib::DataSink &) { return false; });
         return;
     }
 
-    QByteArray body = reply.body;
-    if (!reply.fixtureFile.isEmpty()) {
+    QByteArray body = reply.fillerBytes >= 0 ? QByteArray(reply.fillerBytes, 'x') : reply.body;
+    if (!reply.fixtureFile.isEmpty() && reply.fillerBytes < 0) {
         QFile file(QDir(m_fixturesDir).filePath(reply.fixtureFile));
         if (!file.open(QIODevice::ReadOnly)) {
             response.status = 500;
@@ -338,45 +291,24 @@ void FixtureServer::answer(const FixtureReply &reply, httplib::Response &respons
         body = file.readAll();
     }
 
-    if (reply.fillerBytes >= 0) {
-        const size_t total = size_t(reply.fillerBytes);
-        auto filler = std::make_shared<std::string>(kFillerChunk, 'x');
-        auto sendFiller = [filler, total](size_t offset, httplib::DataSink &sink) {
-            if (offset >= total) {
+    auto content = std::make_shared<std::string>(body.toStdString());
+    if (reply.behaviour == FixtureReply::Behaviour::CutOff) {
+        response.set_content_provider(content->size(), type, [content](size_t offset, size_t, httplib::DataSink &sink) {
+            if (offset == 0)
+                sink.write(content->data(), content->size() / 2);
+            return false;
+        });
+    } else if (reply.chunked) {
+        response.set_chunked_content_provider(type, [content](size_t offset, httplib::DataSink &sink) {
+            if (offset >= content->size()) {
                 sink.done();
                 return true;
             }
-            return sink.write(filler->data(), std::min(kFillerChunk, total - offset));
-        };
-        if (reply.chunked)
-            response.set_chunked_content_provider(contentTypeOf(reply), sendFiller);
-        else
-            response.set_content_provider(
-                total, contentTypeOf(reply),
-                [sendFiller](size_t offset, size_t, httplib::DataSink &sink) { return sendFiller(offset, sink); });
-        return;
-    }
-
-    auto content = std::make_shared<std::string>(body.toStdString());
-    if (reply.behaviour == FixtureReply::Behaviour::CutOff) {
-        response.set_content_provider(content->size(), contentTypeOf(reply),
-                                      [content](size_t offset, size_t, httplib::DataSink &sink) {
-                                          if (offset == 0)
-                                              sink.write(content->data(), content->size() / 2);
-                                          return false;
-                                      });
-        return;
-    }
-    if (reply.chunked) {
-        response.set_chunked_content_provider(contentTypeOf(reply), [content](size_t offset, httplib::DataSink &sink) {
-            if (offset < content->size() && !sink.write(content->data() + offset, content->size() - offset))
-                return false;
-            sink.done();
-            return true;
+            return sink.write(content->data() + offset, std::min(kChunk, content->size() - offset));
         });
-        return;
+    } else {
+        response.set_content(*content, type);
     }
-    response.set_content(*content, contentTypeOf(reply));
 }
 
 ScopedProxyEnvironment::ScopedProxyEnvironment(const QString &proxyAddress)

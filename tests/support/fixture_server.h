@@ -46,10 +46,10 @@ struct FixtureReply
 
     Behaviour behaviour = Behaviour::Answer;
     int status = 200;
-    QString fixtureFile; // read at request time, relative to the fixtures folder; overrides body
-    QByteArray body;
+    QString fixtureFile{}; // read at request time, relative to the fixtures folder; overrides body
+    QByteArray body{};
     QByteArray contentType = "text/html";
-    QString location; // Location header, for redirects
+    QString location{}; // Location header, for redirects
     std::chrono::milliseconds delay{0};
     qint64 fillerBytes = -1; // when not negative, that many bytes of filler are sent instead of body
     bool chunked = false;    // no Content-Length, chunked transfer instead
@@ -106,8 +106,7 @@ private:
     };
 
     void handle(const httplib::Request &request, httplib::Response &response);
-    std::optional<FixtureReply> findReply(const QString &host, const QString &pathAndQuery) const;
-    bool knowsHost(const QString &host) const;
+    FixtureReply replyFor(const QString &host, const QString &pathAndQuery) const;
     bool waitUnlessStopping(std::chrono::milliseconds delay);
     void answer(const FixtureReply &reply, httplib::Response &response);
 

@@ -17,51 +17,29 @@ using fendrake::test::waitFor;
 
 namespace {
 
-void pressAltA()
+void pressKey(const char *key)
 {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("alt+a")});
+    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(key)});
 }
 
 } // namespace
 
-TEST(HotKey, AltAActivatesTheWindowWhileAnotherWindowHasTheFocus)
+// Activation from another program's window is pinned with the real program (program_test).
+TEST(HotKey, AltAShowsAHiddenWindowAlsoWithNumLockOrCapsLockOn)
 {
-    QWidget main;
-    main.setWindowTitle(QStringLiteral("main"));
-    main.setGeometry(50, 50, 300, 200);
-    main.show();
-    HotKey hotKey(&main);
-    ASSERT_TRUE(hotKey.isActive());
-    main.activateWindow();
-    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == &main; }));
-
-    // Another program's window takes the focus.
-    QProcess other;
-    other.start(QStringLiteral("xmessage"),
-                {QStringLiteral("-geometry"), QStringLiteral("+500+50"), QStringLiteral("other")});
-    QProcess search;
-    search.start(QStringLiteral("xdotool"), {QStringLiteral("search"), QStringLiteral("--sync"),
-                                             QStringLiteral("--classname"), QStringLiteral("xmessage")});
-    ASSERT_TRUE(search.waitForFinished(10000));
-    const QString otherWindow = QString::fromLatin1(search.readAllStandardOutput()).split(u'\n').first();
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {QStringLiteral("windowfocus"), QStringLiteral("--sync"), otherWindow});
-    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == nullptr; }));
-
-    pressAltA();
-    EXPECT_TRUE(waitFor([&] { return QApplication::activeWindow() == &main; }));
-    other.kill();
-    other.waitForFinished();
-}
-
-TEST(HotKey, AltAShowsAHiddenWindow)
-{
-    QWidget main;
-    main.setGeometry(50, 50, 300, 200);
-    HotKey hotKey(&main);
-    ASSERT_TRUE(hotKey.isActive());
-    pressAltA();
-    EXPECT_TRUE(waitFor([&] { return main.isVisible() && QApplication::activeWindow() == &main; }));
+    for (const char *lock : {"", "Num_Lock", "Caps_Lock"}) {
+        SCOPED_TRACE(lock);
+        QWidget main;
+        main.setGeometry(50, 50, 300, 200);
+        HotKey hotKey(&main);
+        ASSERT_TRUE(hotKey.isActive());
+        if (*lock)
+            pressKey(lock);
+        pressKey("alt+a");
+        EXPECT_TRUE(waitFor([&] { return main.isVisible() && QApplication::activeWindow() == &main; }));
+        if (*lock)
+            pressKey(lock);
+    }
 }
 
 TEST(HotKey, OtherKeysAreNotTaken)
@@ -71,7 +49,7 @@ TEST(HotKey, OtherKeysAreNotTaken)
     HotKey hotKey(&main);
     ASSERT_TRUE(hotKey.isActive());
     for (const char *key : {"a", "ctrl+a", "alt+b", "alt+shift+a"})
-        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(key)});
+        pressKey(key);
     QTest::qWait(300);
     EXPECT_FALSE(main.isVisible());
 }
@@ -93,18 +71,4 @@ TEST(HotKey, KeyHeldByAnotherProgramGoesUnnoticed)
 
     HotKey afterwards(&main);
     EXPECT_TRUE(afterwards.isActive());
-}
-
-TEST(HotKey, AltAWorksWithNumLockAndCapsLockOn)
-{
-    for (const char *lock : {"Num_Lock", "Caps_Lock"}) {
-        QWidget main;
-        main.setGeometry(50, 50, 300, 200);
-        HotKey hotKey(&main);
-        ASSERT_TRUE(hotKey.isActive());
-        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(lock)});
-        pressAltA();
-        EXPECT_TRUE(waitFor([&] { return main.isVisible(); })) << lock;
-        QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(lock)});
-    }
 }

@@ -1,6 +1,7 @@
 #include "fixture_server.h"
 #include "wait.h"
 
+#include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -88,6 +89,7 @@ protected:
 
 } // namespace
 
+// Also the smoke test: the main window is drawn on the screen, not a blank one.
 TEST_F(ProgramTest, CurrentVersionNoticeGivesWayToTheMainWindowWithoutMessage)
 {
     Program program(server, runtimeDir.path());
@@ -95,6 +97,14 @@ TEST_F(ProgramTest, CurrentVersionNoticeGivesWayToTheMainWindowWithoutMessage)
     ASSERT_FALSE(window.isEmpty());
     EXPECT_TRUE(windowsNamed(program.pid(), QStringLiteral("版本信息")).isEmpty());
     EXPECT_EQ(server.requests().size(), 1u);
+
+    const QString shot = runtimeDir.filePath(QStringLiteral("screen.png"));
+    EXPECT_EQ(QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}), 0);
+    const QImage image(shot);
+    ASSERT_FALSE(image.isNull());
+    QImage blank(image.size(), image.format());
+    blank.fill(image.pixel(0, 0));
+    EXPECT_NE(image, blank) << "the screen is one colour";
 }
 
 TEST_F(ProgramTest, NewerVersionNoticeShowsTheVersionBoxThenTheMainWindow)
@@ -113,27 +123,22 @@ TEST_F(ProgramTest, NewerVersionNoticeShowsTheVersionBoxThenTheMainWindow)
     EXPECT_FALSE(program.mainWindow().isEmpty());
 }
 
-TEST_F(ProgramTest, SecondStartExitsSilentlyWhileTheFirstKeepsRunning)
-{
-    Program first(server, runtimeDir.path());
-    const QString window = first.mainWindow();
-    ASSERT_FALSE(window.isEmpty());
-
-    Program second(server, runtimeDir.path());
-    ASSERT_TRUE(second.process().waitForFinished(10000));
-    EXPECT_EQ(second.process().exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second.process().exitCode(), 0);
-    EXPECT_EQ(server.requests().size(), 1u) << "the second copy read no notice page";
-
-    EXPECT_EQ(first.process().state(), QProcess::Running);
-    EXPECT_EQ(first.mainWindow(1000), window);
-}
-
-TEST_F(ProgramTest, KilledCopyDoesNotBlockTheNextStart)
+// A second start exits at once while the first keeps running; a killed copy's lock does not block the next.
+TEST_F(ProgramTest, OneCopyRunsAtATimeAndAKilledOneDoesNotBlockTheNext)
 {
     {
         Program first(server, runtimeDir.path());
-        ASSERT_FALSE(first.mainWindow().isEmpty());
+        const QString window = first.mainWindow();
+        ASSERT_FALSE(window.isEmpty());
+
+        Program second(server, runtimeDir.path());
+        ASSERT_TRUE(second.process().waitForFinished(10000));
+        EXPECT_EQ(second.process().exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.process().exitCode(), 0);
+        EXPECT_EQ(server.requests().size(), 1u) << "the second copy read no notice page";
+        EXPECT_EQ(first.process().state(), QProcess::Running);
+        EXPECT_EQ(first.mainWindow(1000), window);
+
         first.process().kill();
         first.process().waitForFinished(5000);
     }
