@@ -105,7 +105,7 @@ TEST_F(ShopCreditQuery, SecondQueryClearsTheLastShopAndReportsWhatWentWrong)
 {
     // Name, rating page lost, message, and the year left (a failed rating page leaves none of an earlier shop).
     const std::tuple<QString, bool, QString, QString> rows[] = {
-        {QStringLiteral("nobody"), false, QStringLiteral("没有找到相应的店铺信息!"), QStringLiteral("2009")},
+        {QStringLiteral("nobody"), false, QStringLiteral("没有找到相应的店铺信息!"), QString()},
         {QStringLiteral("abc"), true,
          QStringLiteral("读取店铺信用信息时出现错误，错误原因：\r1.淘宝服务器繁忙，不能响应您的请求，请稍后再试！\r"
                         "2.网络不稳定或不通畅，请退出占用大量网络资源的程序！"),
