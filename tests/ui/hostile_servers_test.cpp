@@ -103,7 +103,7 @@ FixtureReply withBody(const QByteArray &body, int status = 200)
 }
 
 const QByteArray kErrorPage = test::gbkEncoded(
-    QStringLiteral("<html><head><title>出错</title></head><body><h1>服务器错误</h1><p>请稍后再试。</p></body></html>"));
+    QStringLiteral("<html><head><title>出错</title></head><body><h1>服务器错误</h1><p>The domain service is busy.</p></body></html>"));
 
 const Answer kAnswers[] = {
     {"Stall", [](const QString &) { return behaving(FixtureReply::Behaviour::Stall); }},

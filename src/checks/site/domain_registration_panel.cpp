@@ -25,7 +25,7 @@ void DomainRegistrationPanel::cmdYuMingChaXun_Click()
         // The fetch blocks the window's thread: paint the status now or it never shows.
         ui.txtYuMingJG->repaint();
 
-        const QString pageText = GetHttpText(whoisAddress(ui.txtYuMing->text()));
+        const QString pageText = successPageText(whoisAddress(ui.txtYuMing->text()));
         if (!isWhoisPage(pageText)) {
             showQueryError();
             return;
