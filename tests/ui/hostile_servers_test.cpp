@@ -32,9 +32,9 @@ struct Check
 };
 
 const QString kGeneral = QStringLiteral("错误:出现错误！错误原因：");
-const QStringList kShopResults = {"Check2", "Check3", "Check4", "Check5", "Check6",  "Text9",
-                                  "Text11", "Text12", "Text10", "cmdTBURL", "lblTBZZ"};
-const QString kShopFailed = QStringLiteral("0|0|0|0|0||||暂无建议.|0|准备就绪");
+const QStringList kShopResults = {"Check2", "Check3", "Check4", "Check5", "Check6", "Check7", "Check8", "Check9",
+                                  "Text7",  "Text8",  "Text9",  "Text11", "Text12", "Text10", "cmdTBURL", "lblTBZZ"};
+const QString kShopFailed = QStringLiteral("0|0|0|0|0|0|0|0||||||暂无建议.|0|准备就绪");
 
 // clang-format off
 const Check kChecks[] = {
