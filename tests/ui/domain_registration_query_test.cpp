@@ -39,10 +39,16 @@ TEST_F(DomainRegistrationQuery, RecordIsShownTranslatedAndAReservedPageAsFetched
         QStringList shown, absent;
         bool errorBox;
     } rows[] = {
-        {"example-shop.com", "record.html", {"域名: EXAMPLE-SHOP.COM", "域状态: 客户禁止延长注册期"},
-         {"Whois.Fendrake.net", "Domain Name"}, false},
-        {"gov.cn", "reserved.html", {"Domain Name: GOV.CN", "the domain you want to register is reserved", "About us"},
-         {}, true},
+        {"example-shop.com",
+         "record.html",
+         {"域名: EXAMPLE-SHOP.COM", "域状态: 客户禁止延长注册期"},
+         {"Whois.Fendrake.net", "Domain Name"},
+         false},
+        {"gov.cn",
+         "reserved.html",
+         {"Domain Name: GOV.CN", "the domain you want to register is reserved", "About us"},
+         {},
+         true},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.domain.toStdString());

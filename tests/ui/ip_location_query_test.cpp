@@ -73,7 +73,8 @@ TEST_F(IpLocationQuery, UnreadablePartEndsInTheErrorBoxWithoutARequest)
         m_messages.clear();
         query(address);
         ASSERT_EQ(m_messages.messages().size(), 1u);
-        EXPECT_TRUE(m_messages.messages().front().text.startsWith(QStringLiteral("出现错误！错误原因：\r1.IP地址输入错误")));
+        EXPECT_TRUE(
+            m_messages.messages().front().text.startsWith(QStringLiteral("出现错误！错误原因：\r1.IP地址输入错误")));
         EXPECT_EQ(m_result->toPlainText(), QStringLiteral("查询结果")) << address.toStdString();
         EXPECT_TRUE(m_button->isEnabled() && m_input->isEnabled() && m_notice->isHidden());
     }
