@@ -154,7 +154,6 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
         {kIcp, "本站已备案，另见未备案名单", "备案状态：已备案 准备就绪"},
         {kIcp, "该网站未备案。已备案网站请见列表", "备案状态：未备案 准备就绪"},
         {kIcp, "目前暂无该域名备案信息，已备案网站请见列表", "备案状态：未知，请用方法二进行精确查询！ 准备就绪"},
-        {kIcp, "服务器维护中", kIcp.failed, true},
         {kUs, kUnsafe + block + " 恶意行为详情：带毒挂马", "查询完毕 imgNoSafe 010010"},
         {kUs, kUnsafe + kSafe + block + "恶意行为详情", "查询完毕 imgSafe 000000"},
         {kUs, kUnsafe + block, kUs.failed, true},
@@ -163,7 +162,6 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
         {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"},
         {kGm, "当前状态： 安全", "当前状态："},
         {kGm, "当前状态：发现挂马", "当前状态：发现挂马"},
-        {kGm, "服务器维护中", kGm.failed, true},
     };
     int site = 0;
     for (const Case &row : rows) {
