@@ -83,7 +83,8 @@ TEST_F(RankAndPopularityQuery, PopularityAndIndexedPagesShowTheirFiguresOrFail)
 {
     const char *rate = "cmdLiuXingChaXun";
     const char *count = "cmdShouLuChaXun";
-    const QString rated = "rating.fendrake.net/web?query=www.x.com", counted = "search.fendrake.net/s?wd=site%3Awww.x.com";
+    const QString rated = "rating.fendrake.net/web?query=www.x.com";
+    const QString counted = "search.fendrake.net/s?wd=site%3Awww.x.com";
     run("cmdLiuXing", "txtLiuXing", {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"}, {
         {rate, "http://www.x.com", {rated}, {"网站流行度：85 分", kOld, "查询完毕", "www.x.com"}},
         {rate, "www.half.com", {"rating.fendrake.net/web?query=www.half.com"},
