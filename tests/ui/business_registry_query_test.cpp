@@ -2,11 +2,7 @@
 #include "qt_printers.h"
 #include "query_panel_test.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <tuple>

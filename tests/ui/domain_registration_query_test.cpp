@@ -1,7 +1,5 @@
 #include "query_panel_test.h"
 
-#include <QPlainTextEdit>
-
 namespace fendrake {
 namespace {
 

@@ -2,14 +2,8 @@
 #include "query_panel_test.h"
 #include "wait.h"
 
-#include <QAbstractButton>
 #include <QFile>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 

@@ -7,8 +7,6 @@
 #include <QElapsedTimer>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <tuple>
 

@@ -1,12 +1,5 @@
 #include "query_panel_test.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
 namespace fendrake {
 namespace {
 

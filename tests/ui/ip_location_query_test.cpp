@@ -1,8 +1,6 @@
 #include "qt_printers.h"
 #include "query_panel_test.h"
 
-#include <QPlainTextEdit>
-
 namespace fendrake {
 namespace {
 

@@ -2,15 +2,9 @@
 #include "query_panel_test.h"
 #include "wait.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScopeGuard>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <array>
 #include <utility>

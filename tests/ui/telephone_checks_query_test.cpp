@@ -4,9 +4,6 @@
 #include "query_panel_test.h"
 #include "wait.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
-
 namespace fendrake {
 namespace {
 
