@@ -77,45 +77,41 @@ const Check kChecks[] = {
 };
 // clang-format on
 
+const QByteArray kPage = "<html><body>" + QByteArray(64 * 1024, 'x') + "</body></html>";
 const QByteArray kErrorPage = test::gbkEncoded(QStringLiteral(
     "<html><head><title>出错</title></head><body><h1>服务器错误</h1><p>The domain service is busy.</p></body></html>"));
-const char *const kAnswers[] = {"Stall",        "CutMidPage",      "OneByteOverTheLimit", "RedirectLoop", "InvalidGbk",
-                                "NotFoundPage", "ServerErrorPage", "EmptyBody",           "NestedTags"};
 
-FixtureReply hostileReply(int answer, const QString &host)
+FixtureReply reply(const QByteArray &body, int status = 200, FixtureReply::Behaviour behaviour = {})
 {
-    FixtureReply reply;
-    reply.body = QByteArray("<html><body>") + QByteArray(64 * 1024, 'x') + "</body></html>";
-    switch (answer) {
-    case 0:
-        reply.behaviour = FixtureReply::Behaviour::Stall;
-        break;
-    case 1:
-        reply.behaviour = FixtureReply::Behaviour::CutOff;
-        break;
-    case 2:
-        reply.fillerBytes = 8 * 1024 * 1024 + 1;
-        break;
-    case 3:
-        reply.status = 302;
-        reply.location = QStringLiteral("http://%1/loop").arg(host);
-        break;
-    case 4:
-        reply.body = "<html><body>" + QByteArray("\xFF\x81\x7F\x80\xFE\xA1\x20", 7).repeated(999);
-        break;
-    case 5:
-    case 6:
-        reply.status = answer == 5 ? 404 : 500;
-        reply.body = kErrorPage;
-        break;
-    case 7:
-        reply.body.clear();
-        break;
-    default:
-        reply.body = QByteArray("<div>").repeated(100000);
-    }
-    return reply;
+    FixtureReply answer;
+    answer.body = body;
+    answer.status = status;
+    answer.behaviour = behaviour;
+    return answer;
 }
+
+// Each hostile answer, given the host it answers for.
+const std::pair<const char *, FixtureReply (*)(const QString &)> kAnswers[] = {
+    {"Stall", [](const QString &) { return reply(kPage, 200, FixtureReply::Behaviour::Stall); }},
+    {"CutMidPage", [](const QString &) { return reply(kPage, 200, FixtureReply::Behaviour::CutOff); }},
+    {"OneByteOverTheLimit",
+     [](const QString &) {
+         FixtureReply answer;
+         answer.fillerBytes = 8 * 1024 * 1024 + 1;
+         return answer;
+     }},
+    {"RedirectLoop",
+     [](const QString &host) {
+         FixtureReply answer = reply({}, 302);
+         answer.location = QStringLiteral("http://%1/loop").arg(host);
+         return answer;
+     }},
+    {"InvalidGbk", [](const QString &) { return reply(QByteArray("\xFF\x81\x7F\x80\xFE\xA1\x20", 7).repeated(999)); }},
+    {"NotFoundPage", [](const QString &) { return reply(kErrorPage, 404); }},
+    {"ServerErrorPage", [](const QString &) { return reply(kErrorPage, 500); }},
+    {"EmptyBody", [](const QString &) { return reply({}); }},
+    {"NestedTags", [](const QString &) { return reply(QByteArray("<div>").repeated(100000)); }},
+};
 
 constexpr auto kConnectLimit = 1000ms;
 constexpr auto kTotalLimit = 2000ms;
@@ -158,7 +154,7 @@ TEST_P(HostileServers, QueryEndsInTimeInItsOwnFailurePath)
     if (check.host.endsWith(QStringLiteral("fenshop.cn"))) // the search finds the shop
         m_server.addPrefix(QStringLiteral("shopsearch.fendrake.net"), QStringLiteral("/browse/shop_search.htm?q=abc"),
                            QStringLiteral("shopsearch.fendrake.net/results.html"));
-    m_server.addPrefixReply(check.host, QStringLiteral("/"), hostileReply(std::get<1>(GetParam()), check.host));
+    m_server.addPrefixReply(check.host, QStringLiteral("/"), kAnswers[std::get<1>(GetParam())].second(check.host));
     openPanel(check.level, check.feature);
     for (const QString &name : check.results)
         setEarlierResult(name);
@@ -191,7 +187,7 @@ INSTANTIATE_TEST_SUITE_P(Matrix, HostileServers,
                                             ::testing::Range(0, int(std::size(kAnswers)))),
                          [](const ::testing::TestParamInfo<std::tuple<int, int>> &info) {
                              return std::string(kChecks[std::get<0>(info.param)].name) +
-                                    kAnswers[std::get<1>(info.param)];
+                                    kAnswers[std::get<1>(info.param)].first;
                          });
 
 } // namespace
