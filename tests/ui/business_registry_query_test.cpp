@@ -1,17 +1,10 @@
-#include "app/form1.h"
 #include "checks/people/region_sites.h"
 #include "qt_printers.h"
-#include "recorders.h"
-#include "widget_lookup.h"
+#include "query_panel_test.h"
 
-#include <QAbstractButton>
 #include <QComboBox>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <array>
-#include <memory>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -24,41 +17,40 @@ constexpr RegionMode P = RegionMode::Province;
 constexpr RegionMode C = RegionMode::City;
 const QString kKeep = u"="_s; // look up the list's choice as it stands
 
-class BusinessRegistryQuery : public ::testing::Test
+class BusinessRegistryQuery : public test::QueryPanelTest
 {
 protected:
     void SetUp() override
     {
-        m_form = std::make_unique<Form1>();
-        ASSERT_TRUE(test::showActive(m_form.get()));
-        QTest::mouseClick(child<QAbstractButton>("cmdGaoji"), Qt::LeftButton);
-        QTest::mouseClick(child<QAbstractButton>("cmdGongShang"), Qt::LeftButton);
+        QueryPanelTest::SetUp();
+        freshPanel();
     }
 
-    template <typename T = QWidget> T *child(const char *name) const
+    void freshPanel()
     {
-        return test::childNamed<T>(m_form.get(), QString::fromLatin1(name));
+        m_form = std::make_unique<Form1>();
+        ASSERT_TRUE(test::showActive(m_form.get()));
+        openPanel("cmdGaoji", "cmdGongShang");
     }
+
+    QWidget *child(const char *name) const { return control<QWidget>(name); }
 
     // Each lookup selects its mode, chooses its text (empty: no entry; one no list offers is added first), runs.
     void run(const std::vector<std::pair<RegionMode, QString>> &lookups)
     {
         for (const auto &[mode, text] : lookups) {
-            QTest::mouseClick(child<QAbstractButton>(mode == P ? "Option1" : "Option2"), Qt::LeftButton);
-            auto *list = child<QComboBox>(mode == P ? "Combo1" : "Combo2");
+            QTest::mouseClick(child(mode == P ? "Option1" : "Option2"), Qt::LeftButton);
+            auto *list = control<QComboBox>(mode == P ? "Combo1" : "Combo2");
             EXPECT_TRUE(list->isEnabled());
             EXPECT_FALSE(child(mode == P ? "Combo2" : "Combo1")->isEnabled());
             if (!text.isEmpty() && list->findText(text) < 0 && text != kKeep)
                 list->addItem(text);
             if (text != kKeep)
                 list->setCurrentIndex(list->findText(text));
-            QTest::mouseClick(child<QAbstractButton>("Command1"), Qt::LeftButton);
+            QTest::mouseClick(child("Command1"), Qt::LeftButton);
             EXPECT_TRUE(child("Command1")->isEnabled());
         }
     }
-
-    test::MessageRecorder m_messages;
-    std::unique_ptr<Form1> m_form;
 };
 
 // After the lookups the links hold the entries of the shown row (none: the design captions); a click
@@ -88,7 +80,7 @@ TEST_F(BusinessRegistryQuery, LookupsLeaveOnlyAddressesClickable)
     };
     for (const auto &sample : cases) {
         SCOPED_TRACE(sample.lookups.back().second.toStdString() + " after " + std::to_string(sample.lookups.size()));
-        SetUp();
+        freshPanel();
         m_messages.clear();
         run(sample.lookups);
         EXPECT_EQ(m_messages.messages().size(), sample.choiceMessage ? 1u : 0u);

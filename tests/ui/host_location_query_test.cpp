@@ -2,107 +2,52 @@
 #include "qt_printers.h"
 #include "query_panel_test.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QStringList>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
 namespace fendrake {
 namespace {
 
-const QString kLocation = QStringLiteral("本站主数据：广东省深圳市 电信ADSL\n参考数据：广东省深圳市 电信");
-const QString kEarlier = QStringLiteral("earlier location");
+using HostLocationQuery = test::QueryPanelTest;
 
-class HostLocationQuery : public test::QueryPanelTest
+// Boxes come in order; a failure leaves the earlier location in place and no address on view.
+TEST_F(HostLocationQuery, LocalHostIsLocatedAndRefusedOrUnresolvedNamesShowTheirBoxes)
 {
-protected:
-    void SetUp() override
-    {
-        QueryPanelTest::SetUp();
-        openPanel("cmdZhongJi", "cmdZhuJi");
-        m_input = control<QLineEdit>("txtZhuJi");
-        m_button = control<QAbstractButton>("cmdZhuJiChaXun");
-        m_result = control<QPlainTextEdit>("txtZhuJiJG");
-        m_address = control<QLabel>("lblZhuJiIP");
-        m_status = control<QLabel>("lblZhuJi");
-        ASSERT_TRUE(m_input && m_button && m_result && m_address && m_status);
-        m_result->setPlainText(kEarlier);
-        if (!IcmpEcho().isOpen())
-            GTEST_SKIP() << "neither a ping socket nor a raw socket may be opened here";
-    }
-
-    void query(const QString &name)
-    {
-        m_input->setText(name);
-        QTest::mouseClick(m_button, Qt::LeftButton);
-    }
-
-    QStringList shownBoxes() const
-    {
-        QStringList boxes;
-        for (const test::RecordedMessage &box : m_messages.messages())
-            boxes.append(box.title + u'|' + box.text.section(u'\r', 0, 0));
-        return boxes;
-    }
-
-    QLineEdit *m_input = nullptr;
-    QAbstractButton *m_button = nullptr;
-    QPlainTextEdit *m_result = nullptr;
-    QLabel *m_address = nullptr;
-    QLabel *m_status = nullptr;
-};
-
-TEST_F(HostLocationQuery, LocalHostAnswersTheEchoAndIsLocated)
-{
-    query(QStringLiteral("localhost"));
-
-    EXPECT_TRUE(m_messages.messages().empty());
-    EXPECT_EQ(m_address->text(), QStringLiteral("主机IP地址：127.0.0.1"));
-    EXPECT_EQ(m_result->toPlainText().toStdString(), kLocation.toStdString());
-    EXPECT_EQ(m_status->text(), QStringLiteral("准备就绪"));
-    ASSERT_EQ(m_server.requests().size(), 1u);
-    EXPECT_EQ(m_server.requests().front().pathAndQuery, QStringLiteral("/ips.asp?ip=127.0.0.1&action=2"));
-    EXPECT_TRUE(m_button->isEnabled() && m_input->isEnabled());
-}
-
-TEST_F(HostLocationQuery, FailuresShowTheirBoxesInOrderAndKeepTheEarlierLocation)
-{
-    m_server.addPage(QStringLiteral("ip.fendrake.net"), QStringLiteral("/ips.asp?ip=127.0.0.1&action=2"),
-                     QStringLiteral("ip.fendrake.net/busy.html"));
-    const QString unresolved = QStringLiteral("Fendrake|解析域名超时");
-    const QString resolution = QStringLiteral("错误|域名解析错误，错误原因：");
-    const QString errorPath = QStringLiteral("错误|出现错误！错误原因：");
-    const struct
-    {
-        QString name;
-        QStringList boxes;
-        QString status; // null: the status line is left as it was
-    } cases[] = {
-        {QStringLiteral("abc"), {QStringLiteral("错误|请输入正确的网站后再试！错误原因：")}, QString()},
-        {QStringLiteral("http://www.example.com"), {QStringLiteral("错误|网址输入错误！错误原因：")}, QString()},
-        // Capitals pass the input checks and fail the lookup.
-        {QStringLiteral("HTTP://nothing.invalid"), {unresolved, resolution}, QStringLiteral("出现错误")},
-        {QStringLiteral("no-such-host.invalid"), {unresolved, resolution}, QStringLiteral("出现错误")},
-        {QString(64 - 8, u'a') + QStringLiteral(".invalid"), {unresolved, resolution}, QStringLiteral("出现错误")},
-        {QString(65 - 8, u'a') + QStringLiteral(".invalid"), {errorPath}, QStringLiteral("")},
-        {QStringLiteral("localhost"), {errorPath}, QStringLiteral("")}, // the location page lacks its marker
+    if (!IcmpEcho().isOpen())
+        GTEST_SKIP() << "neither a ping socket nor a raw socket may be opened here";
+    openPanel("cmdZhongJi", "cmdZhuJi");
+    const QString earlier = QStringLiteral("earlier location");
+    const QString located = QStringLiteral("本站主数据：广东省深圳市 电信ADSL\n参考数据：广东省深圳市 电信");
+    const QString noAddress = QStringLiteral("主机IP地址：");
+    const QStringList unresolved = {"Fendrake|解析域名超时", "错误|域名解析错误，错误原因："};
+    const QString before = QStringLiteral("before");
+    // name, boxes (title and first line), status line, address line, result box after
+    const std::tuple<QString, QStringList, QString, QString, QString> rows[] = {
+        {"abc", {"错误|请输入正确的网站后再试！错误原因："}, before, noAddress, earlier},
+        {"http://www.example.com", {"错误|网址输入错误！错误原因："}, before, noAddress, earlier},
+        {"HTTP://nothing.invalid", unresolved, "出现错误", noAddress, earlier}, // capitals pass the input test
+        {"no-such-host.invalid", unresolved, "出现错误", noAddress, earlier},
+        {QString(64 - 8, u'a') + ".invalid", unresolved, "出现错误", noAddress, earlier},
+        {QString(65 - 8, u'a') + ".invalid", {"错误|出现错误！错误原因："}, "", noAddress, earlier},
+        {"localhost", {}, "准备就绪", noAddress + "127.0.0.1", located},
     };
-    for (const auto &c : cases) {
+    for (const auto &[name, boxes, status, address, result] : rows) {
+        SCOPED_TRACE(name.toStdString());
         m_messages.clear();
-        m_status->setText(QStringLiteral("before"));
-        query(c.name);
-        EXPECT_EQ(shownBoxes(), c.boxes) << c.name.toStdString();
-        EXPECT_EQ(m_status->text(), c.status.isNull() ? QStringLiteral("before") : c.status) << c.name.toStdString();
-        EXPECT_EQ(m_address->text(), QStringLiteral("主机IP地址：")) << c.name.toStdString();
-        EXPECT_EQ(m_result->toPlainText(), kEarlier);
-        EXPECT_TRUE(m_button->isEnabled() && m_input->isEnabled());
+        control<QLabel>("lblZhuJi")->setText(before);
+        control<QPlainTextEdit>("txtZhuJiJG")->setPlainText(earlier);
+        control<QLineEdit>("txtZhuJi")->setText(name);
+        QTest::mouseClick(control<QAbstractButton>("cmdZhuJiChaXun"), Qt::LeftButton);
+
+        QStringList shown;
+        for (const test::RecordedMessage &box : m_messages.messages())
+            shown << box.title + u'|' + box.text.section(u'\r', 0, 0);
+        EXPECT_EQ(shown, boxes);
+        EXPECT_EQ(control<QLabel>("lblZhuJi")->text(), status);
+        EXPECT_EQ(control<QLabel>("lblZhuJiIP")->text(), address);
+        EXPECT_EQ(control<QPlainTextEdit>("txtZhuJiJG")->toPlainText(), result);
+        EXPECT_TRUE(control<QWidget>("cmdZhuJiChaXun")->isEnabled() && control<QWidget>("txtZhuJi")->isEnabled());
     }
     // Only the resolvable name reached the location service.
     ASSERT_EQ(m_server.requests().size(), 1u);
+    EXPECT_EQ(m_server.requests().front().pathAndQuery, QStringLiteral("/ips.asp?ip=127.0.0.1&action=2"));
 }
 
 } // namespace

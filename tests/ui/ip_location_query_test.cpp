@@ -1,89 +1,43 @@
+#include "qt_printers.h"
 #include "query_panel_test.h"
-
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace fendrake {
 namespace {
 
-const QString kHost = QStringLiteral("ip.fendrake.net");
-const QString kLocation = QStringLiteral("本站主数据：广东省深圳市 电信ADSL\n参考数据：广东省深圳市 电信");
+using IpLocationQuery = test::QueryPanelTest;
 
-class IpLocationQuery : public test::QueryPanelTest
+// The notice of a bad address stays through later queries until the box is clicked.
+TEST_F(IpLocationQuery, AddressesAreLocatedRefusedWithTheNoticeOrFailWithTheBox)
 {
-protected:
-    void SetUp() override
-    {
-        QueryPanelTest::SetUp();
-        openPanel("cmdChuJi", "cmdIP");
-        m_input = control<QLineEdit>("txtIP");
-        m_button = control<QAbstractButton>("cmdIPChaXun");
-        m_result = control<QPlainTextEdit>("txtIPJG");
-        m_notice = control<QLabel>("Label10");
-        ASSERT_TRUE(m_input && m_button && m_result && m_notice);
-    }
-
-    void query(const QString &address)
-    {
-        m_input->setText(address);
-        QTest::mouseClick(m_button, Qt::LeftButton);
-    }
-
-    QLineEdit *m_input = nullptr;
-    QAbstractButton *m_button = nullptr;
-    QPlainTextEdit *m_result = nullptr;
-    QLabel *m_notice = nullptr;
-};
-
-TEST_F(IpLocationQuery, EnterSendsTheAsteriskAsTypedAndShowsTheCutLocation)
-{
+    openPanel("cmdChuJi", "cmdIP");
     ASSERT_TRUE(test::showActive(m_form.get()));
-    m_input->setText(QStringLiteral("1.2.3.*"));
-    QTest::keyClick(m_input, Qt::Key_Return);
-
-    EXPECT_TRUE(m_messages.messages().empty());
-    ASSERT_EQ(m_server.requests().size(), 1u);
-    EXPECT_EQ(m_server.requests().front().pathAndQuery, QStringLiteral("/ips.asp?ip=1.2.3.*&action=2"));
-    EXPECT_EQ(m_result->toPlainText().toStdString(), kLocation.toStdString());
-    EXPECT_TRUE(m_button->isEnabled() && m_input->isEnabled() && m_notice->isHidden());
-}
-
-TEST_F(IpLocationQuery, NoticeStaysAfterACorrectedQueryUntilTheBoxIsClicked)
-{
-    query(QStringLiteral("1.2.3.256"));
-    EXPECT_FALSE(m_notice->isHidden());
-    EXPECT_TRUE(m_server.requests().empty());
-    EXPECT_EQ(m_result->toPlainText(), QStringLiteral("查询结果"));
-
-    query(QStringLiteral("1.2.3.4"));
-    EXPECT_EQ(m_result->toPlainText().toStdString(), kLocation.toStdString());
-    EXPECT_FALSE(m_notice->isHidden());
-
-    QTest::mouseClick(m_input, Qt::LeftButton);
-    EXPECT_TRUE(m_notice->isHidden());
-}
-
-TEST_F(IpLocationQuery, UnreadablePartOrPageWithoutLocationEndsInTheErrorBox)
-{
-    m_server.addPage(kHost, QStringLiteral("/ips.asp?ip=9.9.9.9&action=2"),
-                     QStringLiteral("ip.fendrake.net/busy.html"));
-    const QString errorText =
-        QStringLiteral("出现错误！错误原因：\r1.IP地址输入错误，请重新输入！\r"
-                       "2.服务器繁忙或检修维护，请稍后再试！\r3.FendrakeXMLhttp组件丢失，请重新下载！\r"
-                       "4.网络不稳定或繁忙，请退出占用大量网络资源的程序！");
-    for (const QString &address : {QStringLiteral("1..2.3"), QStringLiteral("1.2.3."), QStringLiteral("9.9.9.9")}) {
+    auto *input = control<QLineEdit>("txtIP");
+    auto *notice = control<QLabel>("Label10");
+    const QString located = QStringLiteral("本站主数据：广东省深圳市 电信ADSL\n参考数据：广东省深圳市 电信");
+    const QString idle = QStringLiteral("查询结果");
+    // typed, the result box after, whether the notice shows, whether the error box came, the query sent
+    const std::tuple<QString, QString, bool, bool, QString> rows[] = {
+        {"1.2.3.256", idle, true, false, ""}, {"1.2.3.4", located, true, false, "/ips.asp?ip=1.2.3.4&action=2"},
+        {"1..2.3", idle, false, true, ""}, // after a click in the box
+        {"1.2.3.", idle, false, true, ""},    {"1.2.3.*", located, false, false, "/ips.asp?ip=1.2.3.*&action=2"},
+    };
+    for (const auto &[typed, result, noticeShown, errorBox, query] : rows) {
+        SCOPED_TRACE(typed.toStdString());
         m_messages.clear();
-        query(address);
-        expectOneMessage(MessageIcon::Critical, QStringLiteral("错误"), errorText);
-        EXPECT_EQ(m_result->toPlainText(), QStringLiteral("查询结果")) << address.toStdString();
-        EXPECT_TRUE(m_button->isEnabled() && m_input->isEnabled() && m_notice->isHidden());
+        m_server.clearRequests();
+        if (typed == "1..2.3")
+            QTest::mouseClick(input, Qt::LeftButton);
+        input->setText(typed);
+        QTest::keyClick(input, Qt::Key_Return);
+
+        EXPECT_EQ(control<QPlainTextEdit>("txtIPJG")->toPlainText(), result);
+        EXPECT_EQ(!notice->isHidden(), noticeShown);
+        EXPECT_EQ(m_messages.messages().size(), errorBox ? 1u : 0u);
+        for (const test::RecordedMessage &box : m_messages.messages())
+            EXPECT_TRUE(box.text.startsWith("出现错误！错误原因：\r1.IP地址输入错误"));
+        EXPECT_EQ(m_server.requests().empty() ? QString() : m_server.requests().front().pathAndQuery, query);
+        EXPECT_TRUE(control<QWidget>("cmdIPChaXun")->isEnabled() && input->isEnabled());
     }
-    EXPECT_EQ(m_server.requests().size(), 1u); // the unreadable forms fetched nothing
 }
 
 } // namespace

@@ -1,12 +1,5 @@
 #include "query_panel_test.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QTest>
-
-#include <gtest/gtest.h>
-
 #include <array>
 
 namespace fendrake {
@@ -31,12 +24,11 @@ protected:
         ASSERT_TRUE(test::showActive(m_form.get()));
         const char *routes[][3] = {
             {"rank.fendrake.net", "/?domain=", "rank.html"},
-            {"rank.fendrake.net", "/?domain=www.fail", "no_rank.html"},
             {"rating.fendrake.net", "/web?query=", "rated.html"},
             {"rating.fendrake.net", "/web?query=www.half", "fractional.html"},
             {"rating.fendrake.net", "/web?query=www.fail", "not_a_number.html"},
             {"search.fendrake.net", "/s?wd=", "count.html"},
-            {"search.fendrake.net", "/s?wd=site%3Awww.fail", "no_count.html"},
+            {"rating.fendrake.net", "/web?query=www.unknown", "unknown.html"},
         };
         for (const auto &[host, prefix, page] : routes)
             m_server.addPrefix(host, prefix, QString(host) + u'/' + page);
@@ -55,10 +47,8 @@ protected:
                 control<QLabel>(label)->setText(kOld);
             auto *input = control<QLineEdit>(box);
             input->setText(c.site);
-            if (c.button)
-                QTest::mouseClick(control<QAbstractButton>(c.button), Qt::LeftButton);
-            else
-                QTest::keyClick(input, Qt::Key_Return);
+            c.button ? QTest::mouseClick(control<QAbstractButton>(c.button), Qt::LeftButton)
+                     : QTest::keyClick(input, Qt::Key_Return);
 
             QStringList seen;
             for (const test::RecordedRequest &request : m_server.requests())
@@ -77,60 +67,41 @@ protected:
     }
 };
 
-TEST_F(RankAndPopularityQuery, TrafficRankRefusesBadSitesAndShowsRanksOrFails)
+// clang-format off
+TEST_F(RankAndPopularityQuery, TrafficRankRefusesBadSitesAndShowsRanks)
 {
     const char *button = "cmdRenQiChaxun";
-    run("cmdPaiming", "txtRenQi", {"lblRenQi", "lblZG", "lblRenQiZZ"},
-        {
-            {button, "www.x", {"错误:请输入正确的网址！"}, {kOld, kOld, kOld, ""}},
-            {button, "WWW.x.com", {"错误:错误！错误原因："}, {kOld, kOld, kOld, ""}},
-            {nullptr,
-             "www.xy",
-             {"rank.fendrake.net/?domain=www.xy"},
-             {"全球流量排名：第 1,234 名", "中国流量排名：第 56 名", "查询完毕", "www.xy"}},
-            {button,
-             "www.fail.com",
-             {"rank.fendrake.net/?domain=www.fail.com",
-              "错误:出现错误！错误原因：3.排名服务器繁忙或故障检修，请稍后再试！"},
-             {"全球流量排名：出错", "中国流量排名：出错", "出现错误", "www.fail.com"}},
-        });
+    run("cmdPaiming", "txtRenQi", {"lblRenQi", "lblZG", "lblRenQiZZ"}, {
+        {button, "www.x", {"错误:请输入正确的网址！"}, {kOld, kOld, kOld, ""}},
+        {button, "WWW.x.com", {"错误:错误！错误原因："}, {kOld, kOld, kOld, ""}},
+        {nullptr, "www.xy", {"rank.fendrake.net/?domain=www.xy"},
+         {"全球流量排名：第 1,234 名", "中国流量排名：第 56 名", "查询完毕", "www.xy"}},
+    });
 }
 
 TEST_F(RankAndPopularityQuery, PopularityAndIndexedPagesShowTheirFiguresOrFail)
 {
     const char *rate = "cmdLiuXingChaXun";
     const char *count = "cmdShouLuChaXun";
-    const QString failure = "错误:出现错误！错误原因：3.服务器繁忙或";
-    run("cmdLiuXing", "txtLiuXing", {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"},
-        {
-            {rate,
-             "http://www.x.com",
-             {"rating.fendrake.net/web?query=www.x.com"},
-             {"网站流行度：85 分", kOld, "查询完毕", "www.x.com"}},
-            {rate,
-             "www.half.com",
-             {"rating.fendrake.net/web?query=www.half.com"},
-             {"网站流行度：", kOld, "查询完毕", "www.half.com"}},
-            {rate,
-             "www.fail.com",
-             {"rating.fendrake.net/web?query=www.fail.com", failure + "故障检修，请稍后再试！"},
-             {"网站流行度：", kOld, "出现错误", "www.fail.com"}},
-            {rate, "http://blog.fendrake.net/", {}, {"网站流行度：99 分", kOld, kOld, "blog.fendrake.net/"}},
-            {rate, "http://x.com", {"错误:网址错误！"}, {kOld, kOld, kOld, ""}},
-            {count,
-             "www.x.com",
-             {"search.fendrake.net/s?wd=site%3Awww.x.com"},
-             {kOld, "收录数：1,230", "查询完毕", "www.x.com"}},
-            {count,
-             "www.fail.com",
-             {"search.fendrake.net/s?wd=site%3Awww.fail.com", failure + "维护检修，请稍后再试！"},
-             {kOld, "收录数：", "出现错误", "www.fail.com"}},
-            {nullptr,
-             "www.x.com",
-             {"rating.fendrake.net/web?query=www.x.com", "search.fendrake.net/s?wd=site%3Awww.x.com"},
-             {"网站流行度：85 分", "收录数：1,230", "查询完毕", "www.x.com"}},
-        });
+    const QString rated = "rating.fendrake.net/web?query=www.x.com";
+    const QString counted = "search.fendrake.net/s?wd=site%3Awww.x.com";
+    run("cmdLiuXing", "txtLiuXing", {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"}, {
+        {rate, "http://www.x.com", {rated}, {"网站流行度：85 分", kOld, "查询完毕", "www.x.com"}},
+        {rate, "www.half.com", {"rating.fendrake.net/web?query=www.half.com"},
+         {"网站流行度：", kOld, "查询完毕", "www.half.com"}},
+        {rate, "www.fail.com", {"rating.fendrake.net/web?query=www.fail.com",
+                                "错误:出现错误！错误原因：3.服务器繁忙或故障检修，请稍后再试！"},
+         {"网站流行度：", kOld, "出现错误", "www.fail.com"}},
+        // the scale without a rating: the service knows nothing of the site
+        {rate, "www.unknown.com", {"rating.fendrake.net/web?query=www.unknown.com"},
+         {"网站流行度：没有找到该网站的信息", kOld, "查询完毕", "www.unknown.com"}},
+        {rate, "http://blog.fendrake.net/", {}, {"网站流行度：99 分", kOld, kOld, "blog.fendrake.net/"}},
+        {rate, "http://x.com", {"错误:网址错误！"}, {kOld, kOld, kOld, ""}},
+        {count, "www.x.com", {counted}, {kOld, "收录数：1,230", "查询完毕", "www.x.com"}},
+        {nullptr, "www.x.com", {rated, counted}, {"网站流行度：85 分", "收录数：1,230", "查询完毕", "www.x.com"}},
+    });
 }
+// clang-format on
 
 } // namespace
 } // namespace fendrake

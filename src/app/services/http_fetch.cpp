@@ -123,12 +123,21 @@ FetchedPage fetchPage(const QString &address)
         page.finalUrl = QString::fromUtf8(effectiveUrl);
     else
         page.finalUrl = address;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &page.status);
     return page;
 }
 
 QString GetHttpText(const QString &address)
 {
     return visibleText(decodeGbk(fetchPage(address).body));
+}
+
+QString successPageText(const QString &address)
+{
+    const FetchedPage page = fetchPage(address);
+    if (page.status < 200 || page.status > 299)
+        throw FetchError("the server answered with status " + std::to_string(page.status));
+    return visibleText(decodeGbk(page.body));
 }
 
 } // namespace fendrake

@@ -31,6 +31,7 @@ struct FetchedPage
 {
     QByteArray body;  // raw bytes, whatever the HTTP status was
     QString finalUrl; // the address after redirects
+    long status = 0;  // the HTTP status of the last answer
 };
 
 // Blocking GET on the calling thread (safe on any thread). Throws FetchError on any failure
@@ -43,5 +44,9 @@ QString decodeGbk(const QByteArray &bytes);
 // The synchronous fetch of the checks: GET with the form content-type header, body decoded
 // as GBK, returned as visible text. Throws FetchError.
 QString GetHttpText(const QString &address);
+
+// As GetHttpText, for a check that shows the page itself: an answer other than 2xx throws
+// FetchError, so that no error page is shown as the result.
+QString successPageText(const QString &address);
 
 } // namespace fendrake

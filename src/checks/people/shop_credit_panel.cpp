@@ -41,6 +41,7 @@ void ShopCreditPanel::cmdTBCX_Click()
     ui.Text9->clear();
     ui.Text10->setPlainText(QStringLiteral("暂无建议."));
     ui.Text11->clear();
+    ui.Text12->clear(); // an earlier shop's year must not stand beside this one
 
     ui.txtTB->setText(ui.txtTB->text().remove(u'.'));
     ui.txtTB->setText(ui.txtTB->text().remove(u' '));
@@ -100,6 +101,11 @@ void ShopCreditPanel::shopPageLoaded()
         return;
     }
 
+    // Every missing marker reads as a fault of the shop: an error page would tick them all.
+    if (FindMarker(QStringLiteral("卖家信用"), PageText) == 0) {
+        showRatingFailure();
+        return;
+    }
     const ShopRating rating = readShopRating(PageText);
     // Only ticks: the query's start has unticked every box.
     const std::pair<QCheckBox *, bool> flags[] = {{ui.Check3, rating.violations},

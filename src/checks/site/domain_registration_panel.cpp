@@ -25,7 +25,12 @@ void DomainRegistrationPanel::cmdYuMingChaXun_Click()
         // The fetch blocks the window's thread: paint the status now or it never shows.
         ui.txtYuMingJG->repaint();
 
-        ui.txtYuMingJG->setPlainText(GetHttpText(whoisAddress(ui.txtYuMing->text())));
+        const QString pageText = successPageText(whoisAddress(ui.txtYuMing->text()));
+        if (!isWhoisPage(pageText)) {
+            showQueryError();
+            return;
+        }
+        ui.txtYuMingJG->setPlainText(pageText);
         WhoisText = ui.txtYuMingJG->toPlainText();
         if (isReservedDomainPage(WhoisText)) {
             showQueryError();

@@ -70,8 +70,9 @@ std::optional<UrlSafetyReading> readUrlSafetyPage(const QString &pageText)
         reading.picture = SafetyPicture::Unsafe;
 
     const int blockStart = FindMarker(kBlockStart.toString(), pageText);
+    // Without any verdict the page is no answer (an error page, undecodable bytes): a failure.
     if (blockStart == 0)
-        return reading;
+        return reading.picture == SafetyPicture::Unsafe ? std::optional(reading) : std::nullopt;
     const int blockEnd = FindMarker(kBlockEnd.toString(), pageText);
     const std::optional<QString> block = cutText(pageText, blockStart, qint64(blockEnd) - blockStart);
     if (!block)

@@ -1,0 +1,194 @@
+#include "app/services/icmp_echo.h"
+#include "query_panel_test.h"
+#include "scoped_fetch_limits.h"
+#include "wait.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+
+#include <array>
+#include <tuple>
+
+namespace fendrake {
+namespace {
+
+using namespace std::chrono_literals;
+using test::FixtureReply;
+
+// Every check that fetches a page or loads one in its browser, started with a good input.
+struct Check
+{
+    const char *name;
+    const char *level, *feature, *input, *button;
+    QString typed;
+    QString host;        // the one host that answers with hostile pages
+    QStringList results; // what a result writes; each holds an earlier result before the run
+    QString failed;      // those controls after the check's failure path, joined by '|'
+    QString message;     // title and first line of the failure box; empty: the check ends silently
+};
+
+const QString kGeneral = QStringLiteral("错误:出现错误！错误原因：");
+const QStringList kShopResults = {"Check2", "Check3", "Check4", "Check5", "Check6", "Check7", "Check8",   "Check9",
+                                  "Text7",  "Text8",  "Text9",  "Text11", "Text12", "Text10", "cmdTBURL", "lblTBZZ"};
+const QString kShopFailed = QStringLiteral("0|0|0|0|0|0|0|0||||||暂无建议.|0|准备就绪");
+
+// clang-format off
+const Check kChecks[] = {
+    {"Domain", "cmdChuJi", "cmdYuMing", "txtYuMing", "cmdYuMingChaXun", "example-shop.com", "whois.fendrake.net",
+     {"txtYuMingJG"}, "正在查询域名信息中...", "错误:在查找域名信息过程中出现错误，错误原因："},
+    {"HostLocation", "cmdZhongJi", "cmdZhuJi", "txtZhuJi", "cmdZhuJiChaXun", "localhost", "ip.fendrake.net",
+     {"lblZhuJiIP", "lblZhuJi", "txtZhuJiJG"}, "主机IP地址：||旧", kGeneral}, // the earlier location stays, as designed
+    {"IpLocation", "cmdChuJi", "cmdIP", "txtIP", "cmdIPChaXun", "1.2.3.4", "ip.fendrake.net",
+     {"txtIPJG"}, "查询结果", kGeneral},
+    {"IcpFiling", "cmdGaoji", "cmdICP", "txtICP", "Command6", "example.com", "icp.fendrake.net:8080",
+     {"Label25", "Label30"}, "备案状态：未知|查询失败", "错误:查询失败，请使用方法二查询！错误原因："},
+    {"TrafficRank", "cmdZhongJi", "cmdPaiming", "txtRenQi", "cmdRenQiChaxun", "www.xy.com", "rank.fendrake.net",
+     {"lblRenQi", "lblZG", "lblRenQiZZ"}, "全球流量排名：出错|中国流量排名：出错|出现错误", kGeneral},
+    {"Popularity", "cmdZhongJi", "cmdLiuXing", "txtLiuXing", "cmdLiuXingChaXun", "www.x.com", "rating.fendrake.net",
+     {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"}, "网站流行度：|旧|出现错误", kGeneral},
+    {"IndexedPages", "cmdZhongJi", "cmdLiuXing", "txtLiuXing", "cmdShouLuChaXun", "www.x.com", "search.fendrake.net",
+     {"lblLiuXing", "lblShouLu", "lblLiuXingZZ"}, "旧|收录数：|出现错误", kGeneral},
+    {"UrlSafety", "cmdGaoji", "cmdSafe", "txtUS", "cmdUS", "example.com", "safe.fendrake.net",
+     {"lblUS", "imgSafe", "imgNoKnow", "chkUS1", "chkUS2", "chkUS3", "chkUS4", "chkUS5", "chkUS6"},
+     "出错了|0|1|0|0|0|0|0|0", kGeneral},
+    {"PageTrojan", "cmdGaoji", "cmdSafe", "txtGM", "cmdGMCX", "example.com", "trojan.fendrake.net",
+     {"Label36"}, "当前状态：未知", "错误:网页挂马查询失败！错误原因："},
+    {"IdentityCard", "cmdChuJi", "cmdShenFenZheng", "txtShenFenZheng", "cmdShenFenZhengChaXun", "11010519491231002X",
+     "id.fendrake.net", {"lblXingBie", "lblChuSheng", "lblSFZSuoZai", "lblSFZZZ"}, "性别：女|出生日期：|发证地：|",
+     "错误:身份证查询失败！错误原因："},
+    {"MobileLocation", "cmdChuJi", "cmdShouJi", "txtShouJi", "cmdShouJiChaXun", "13912345678",
+     "mobile.fendrake.net:8080", {"lblChengShi", "lblQuHao", "lblKaXing", "lblPost", "lblShouJiZZ"},
+     "归属：|区号：|卡型：|邮编：|准备就绪", kGeneral},
+    {"FixedLine", "cmdGaoji", "cmdEmail", "txtTel", "cmdTelChaXun", "010-12345678", "tel.fendrake.net",
+     {"txtTelWZ"}, "发生错误。", "错误:发生错误！错误原因："},
+    {"QqStatus", "cmdZhongJi", "Command8", "Text4", "Command9", "10000", "qqstatus.fendrake.net",
+     {"Label24", "Label26"}, "对方情况：|准备就绪", "错误:您输入的QQ号不合法！错误原因："},
+    {"Celebrity", "cmdZhongJi", "Command12", "txtMXName", "cmdMXCX", "刘德华", "forum.fendrake.net",
+     {"lblMX4", "lblMX3", "lblMX2", "lblMX5", "lblMX6"},
+     "局限性人气指标：|广泛性人气指标：|流行趋势硬指标：|流行趋势总指标：|准备就绪",
+     "错误:没有查询到结果，可能由于服务器问题或网络问题，请稍后重试！"},
+    {"ShopSearch", "cmdGaoji", "Command7", "txtTB", "cmdTBCX", "abc", "shopsearch.fendrake.net",
+     kShopResults, kShopFailed, ""},
+    {"ShopPage", "cmdGaoji", "Command7", "txtTB", "cmdTBCX", "abc", "shop1001.fenshop.cn",
+     kShopResults, kShopFailed, ""},
+    {"ShopRating", "cmdGaoji", "Command7", "txtTB", "cmdTBCX", "abc", "rate.fenshop.cn",
+     kShopResults, kShopFailed, "错误:读取店铺信用信息时出现错误，错误原因："},
+};
+// clang-format on
+
+const QByteArray kPage = "<html><body>" + QByteArray(64 * 1024, 'x') + "</body></html>";
+const QByteArray kErrorPage = test::gbkEncoded(QStringLiteral(
+    "<html><head><title>出错</title></head><body><h1>服务器错误</h1><p>The domain service is busy.</p></body></html>"));
+
+FixtureReply reply(const QByteArray &body, int status = 200, FixtureReply::Behaviour behaviour = {})
+{
+    FixtureReply answer;
+    answer.body = body;
+    answer.status = status;
+    answer.behaviour = behaviour;
+    return answer;
+}
+
+// Each hostile answer, given the host it answers for.
+const std::pair<const char *, FixtureReply (*)(const QString &)> kAnswers[] = {
+    {"Stall", [](const QString &) { return reply(kPage, 200, FixtureReply::Behaviour::Stall); }},
+    {"CutMidPage", [](const QString &) { return reply(kPage, 200, FixtureReply::Behaviour::CutOff); }},
+    {"OneByteOverTheLimit",
+     [](const QString &) {
+         FixtureReply answer;
+         answer.fillerBytes = 8 * 1024 * 1024 + 1;
+         return answer;
+     }},
+    {"RedirectLoop",
+     [](const QString &host) {
+         FixtureReply answer = reply({}, 302);
+         answer.location = QStringLiteral("http://%1/loop").arg(host);
+         return answer;
+     }},
+    {"InvalidGbk", [](const QString &) { return reply(QByteArray("\xFF\x81\x7F\x80\xFE\xA1\x20", 7).repeated(999)); }},
+    {"NotFoundPage", [](const QString &) { return reply(kErrorPage, 404); }},
+    {"ServerErrorPage", [](const QString &) { return reply(kErrorPage, 500); }},
+    {"EmptyBody", [](const QString &) { return reply({}); }},
+    {"NestedTags", [](const QString &) { return reply(QByteArray("<div>").repeated(100000)); }},
+};
+
+constexpr auto kConnectLimit = 1000ms;
+constexpr auto kTotalLimit = 2000ms;
+
+class HostileServers : public test::QueryPanelTest, public ::testing::WithParamInterface<std::tuple<int, int>>
+{
+protected:
+    QWidget *widget(const QString &name) const { return m_form->findChild<QWidget *>(name); }
+
+    // Checked boxes, buttons and pictures on view read as 1, other controls as their text.
+    QString shown(const QString &name) const
+    {
+        QWidget *control = widget(name);
+        if (auto *box = qobject_cast<QCheckBox *>(control))
+            return box->isChecked() ? "1" : "0";
+        if (qobject_cast<QPushButton *>(control) || name.startsWith(u"img"))
+            return control->isHidden() ? "0" : "1";
+        return test::shownText(control);
+    }
+
+    void setEarlierResult(const QString &name)
+    {
+        QWidget *control = widget(name);
+        if (auto *box = qobject_cast<QCheckBox *>(control))
+            box->setChecked(true);
+        else if (qobject_cast<QPushButton *>(control) || name.startsWith(u"img"))
+            control->setHidden(false);
+        else
+            control->setProperty(qobject_cast<QPlainTextEdit *>(control) ? "plainText" : "text", QStringLiteral("旧"));
+    }
+};
+
+TEST_P(HostileServers, QueryEndsInTimeInItsOwnFailurePath)
+{
+    const Check &check = kChecks[std::get<0>(GetParam())];
+    if (check.host == QStringLiteral("ip.fendrake.net") && check.typed == QStringLiteral("localhost") &&
+        !IcmpEcho().isOpen())
+        GTEST_SKIP() << "neither a ping socket nor a raw socket may be opened here";
+    const test::ScopedFetchLimits shortened(kConnectLimit, kTotalLimit);
+    if (check.host.endsWith(QStringLiteral("fenshop.cn"))) // the search finds the shop
+        m_server.addPrefix(QStringLiteral("shopsearch.fendrake.net"), QStringLiteral("/browse/shop_search.htm?q=abc"),
+                           QStringLiteral("shopsearch.fendrake.net/results.html"));
+    m_server.addPrefixReply(check.host, QStringLiteral("/"), kAnswers[std::get<1>(GetParam())].second(check.host));
+    openPanel(check.level, check.feature);
+    for (const QString &name : check.results)
+        setEarlierResult(name);
+    auto *input = control<QLineEdit>(check.input);
+    auto *button = control<QAbstractButton>(check.button);
+    input->setText(check.typed);
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_TRUE(test::waitFor([&] { return button->isEnabled() && input->isEnabled(); }, 8000));
+    EXPECT_LT(clock.elapsed(), (kTotalLimit + 5s).count());
+
+    QStringList shownResults;
+    for (const QString &name : check.results)
+        shownResults << shown(name);
+    EXPECT_EQ(shownResults.join(u'|').toStdString(), check.failed.toStdString());
+    QStringList boxes;
+    for (const test::RecordedMessage &box : m_messages.messages())
+        boxes << box.title + u':' + box.text.section(u'\r', 0, 0);
+    EXPECT_EQ(boxes, check.message.isEmpty() ? QStringList() : QStringList{check.message});
+    bool hostileAnswerSeen = false;
+    for (const test::RecordedRequest &request : m_server.requests())
+        hostileAnswerSeen = hostileAnswerSeen || request.host == check.host;
+    EXPECT_TRUE(hostileAnswerSeen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Matrix, HostileServers,
+                         ::testing::Combine(::testing::Range(0, int(std::size(kChecks))),
+                                            ::testing::Range(0, int(std::size(kAnswers)))),
+                         [](const ::testing::TestParamInfo<std::tuple<int, int>> &info) {
+                             return std::string(kChecks[std::get<0>(info.param)].name) +
+                                    kAnswers[std::get<1>(info.param)].first;
+                         });
+
+} // namespace
+} // namespace fendrake
