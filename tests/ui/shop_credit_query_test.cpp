@@ -54,7 +54,7 @@ protected:
 
 // First: four links before the shop fail the test (relative, letter, no slash, a page of a shop), and a script
 // link to a rating page is passed over. Second: no "卖家信息" leaves the buyer credit empty, no creation time
-// gives characters 5 to 8 of the page. Third: no shop, and nothing left of the last one.
+// leaves the year empty. Third: no shop, and nothing left of the last one.
 TEST_F(ShopCreditQuery, FirstShopAndRatingLinksAreFollowedAndTheRatingPageIsCutAndOpenedOnce)
 {
     struct Row
@@ -67,8 +67,8 @@ TEST_F(ShopCreditQuery, FirstShopAndRatingLinksAreFollowedAndTheRatingPageIsCutA
     const Row rows[] = {
         {"a.b c", "abc", "shop1001.fenshop.cn/", "rate.fenshop.cn/user-rate-1001.htm", "10000", "12345", "356", "2009",
          ""},
-        {" bad.shop ", "badshop", "shop2002.fenshop.cn/", "rate.fenshop.cn/user-rate-2002.htm", "01010", "320", "",
-         "铺信用评", ""},
+        {" bad.shop ", "badshop", "shop2002.fenshop.cn/", "rate.fenshop.cn/user-rate-2002.htm", "01010", "320", "", "",
+         ""},
         {"nobody", "nobody", "", "", "00000", "", "", "", "没有找到相应的店铺信息!"},
     };
     // clang-format on

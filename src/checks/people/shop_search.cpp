@@ -60,22 +60,31 @@ ShopRating readShopRating(const QString &pageText)
     rating.complaints = !has(u"天无投诉");
     rating.protection = has(u"卖家已提交保证金，加入消费者保障服务");
 
+    // A value whose opening marker is missing is left out: no other text of the page stands in for it.
+    const auto after = [&pageText](const QString &marker) {
+        const qint64 at = FindMarker(marker, pageText);
+        return at > 0 ? at + marker.size() : qint64(0);
+    };
+
     // The value runs from right behind "卖家信用: " to two characters before "虚拟商品交易".
-    qint64 from = FindMarker(QStringLiteral("卖家信用: "), pageText) + 6;
+    qint64 from = after(QStringLiteral("卖家信用: "));
     qint64 to = FindMarker(QStringLiteral("虚拟商品交易"), pageText);
-    rating.sellerCredit = cutText(pageText, from, to - from - 2);
+    if (from > 0)
+        rating.sellerCredit = cutText(pageText, from, to - from - 2);
     if (rating.sellerCredit)
         rating.sellerCredit->remove(u' ');
 
     // Two characters (a colon and a blank) stand between "买家信用" and its value.
-    from = FindMarker(QStringLiteral("买家信用"), pageText) + 6;
+    from = after(QStringLiteral("买家信用"));
     to = FindMarker(QStringLiteral("卖家信息"), pageText) - 2;
-    rating.buyerCredit = cutText(pageText, from, to - from);
+    if (from > 0)
+        rating.buyerCredit = cutText(pageText, from + 2, to - from - 2);
     if (rating.buyerCredit)
         rating.buyerCredit->remove(u' ').remove(u'：').remove(u':');
 
-    from = FindMarker(QStringLiteral("创店时间："), pageText) + 5;
-    rating.year = cutText(pageText, from, 4).value_or(QString());
+    from = after(QStringLiteral("创店时间："));
+    if (from > 0)
+        rating.year = cutText(pageText, from, 4).value_or(QString());
     return rating;
 }
 
