@@ -62,16 +62,18 @@ const QueryBox kBoxes[] = {
     {"cmdGaoji cmdEmail", "Text2=010 Text3=12345678", "Command5", {},
      "websearch.fendrake.net/search?num&hl&lr&newwindow&q"},
     {"cmdZhongJi Command8", "Text4=10000", "Command9",
-     {"qqstatus.fendrake.net/pa?p=1:|:1%20alt=test", "qqpic.fendrake.net/qq_online.gif|", "qqpic.fendrake.net/qq_offline.gif|"}},
+     {"qqstatus.fendrake.net/pa?p=1:|:1%20alt=test", "qqpic.fendrake.net/qq_online.gif|",
+      "qqpic.fendrake.net/qq_offline.gif|"}},
     {"cmdZhongJi Command12", "txtMXName=明星", "cmdMXCX", {"forum.fendrake.net/f?kw=|"}},
-    {"cmdGaoji Command7", "txtTB=店主", "cmdTBCX", {"shopsearch.fendrake.net/browse/shop_search.htm?q=|&title=title&nick=nick&tab=3&s=0",
-     "shop1001.fenshop.cn/|", "rate.fenshop.cn/user-rate-1001.htm|"}},
+    {"cmdGaoji Command7", "txtTB=店主", "cmdTBCX",
+     {"shopsearch.fendrake.net/browse/shop_search.htm?q=|&title=title&nick=nick&tab=3&s=0", "shop1001.fenshop.cn/|",
+      "rate.fenshop.cn/user-rate-1001.htm|"}},
     {"cmdGaoji Command7", "Text7=100 Text8=1 Text9:1000", "Command13", {}},
 };
 
 // A shell that ever ran the first text would leave files behind in the working folder.
 const std::pair<const char *, std::function<QString(const QString &)>> kInputs[] = {
-    {"shell", [](const QString &v) { return v + QStringLiteral(";touch m1|touch m2 $(touch m3)`touch m4`&touch m5>m6<m7"); }},
+    {"shell", [](const QString &v) { return v + QStringLiteral(";touch a|touch b$(touch c)`touch d`&touch e>f<g"); }},
     {"dash", [](const QString &v) { return u'-' + v; }},
     {"long", [](const QString &v) { return v + QStringLiteral("9中&").repeated(33334); }},
     {"controls", [](const QString &v) { return v + QString::fromUtf16(u"\0\x01\t\n\r\x1b[2J\x7f\u0085", 11); }},
