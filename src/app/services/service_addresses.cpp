@@ -134,6 +134,13 @@ QString encodeUserText(const QString &text)
     return encoded;
 }
 
+QString encodeUserPathSegment(const QString &text)
+{
+    if (text == QLatin1String(".") || text == QLatin1String(".."))
+        return QString(text).replace(u'.', QStringLiteral("%2E"));
+    return encodeUserText(text).replace(u'/', QStringLiteral("%2F")).replace(u'\\', QStringLiteral("%5C"));
+}
+
 QString serviceAddress(Service service, const QString &pathAndQuery, const QString &userText)
 {
     return serviceBase(service) + pathAndQuery + encodeUserText(userText);

@@ -47,6 +47,10 @@ QString supportSiteHostAndPath();
 // blank, non-ASCII (as GBK bytes), and # % & + ? (so pasted text never changes the structure).
 QString encodeUserText(const QString &text);
 
+// encodeUserText for text that stands as one path segment: a slash or backslash of the user's, or a
+// whole "." or "..", would move the request to another path of the host.
+QString encodeUserPathSegment(const QString &text);
+
 // serviceBase(service) + pathAndQuery + encodeUserText(userText).
 QString serviceAddress(Service service, const QString &pathAndQuery, const QString &userText = QString());
 

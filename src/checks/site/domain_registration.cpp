@@ -173,7 +173,7 @@ const std::array<WhoisLabel, 163> WhoisLabelTable{{
 
 QString whoisAddress(const QString &domain)
 {
-    return serviceAddress(Service::Whois, QStringLiteral("/whois/"), domain);
+    return serviceBase(Service::Whois) + QStringLiteral("/whois/") + encodeUserPathSegment(domain);
 }
 
 bool isReservedDomainPage(const QString &whoisText)
