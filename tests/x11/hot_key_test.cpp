@@ -13,16 +13,13 @@
 #include <X11/keysym.h>
 
 using fendrake::HotKey;
-using fendrake::test::waitFor;
 
 namespace {
 
 void pressKey(const char *key)
 {
-    QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QString::fromLatin1(key)});
+    QProcess::execute("xdotool", {"key", key});
 }
-
-} // namespace
 
 // Activation from another program's window is pinned with the real program (program_test).
 TEST(HotKey, AltAShowsAHiddenWindowAlsoWithNumLockOrCapsLockOn)
@@ -36,7 +33,7 @@ TEST(HotKey, AltAShowsAHiddenWindowAlsoWithNumLockOrCapsLockOn)
         if (*lock)
             pressKey(lock);
         pressKey("alt+a");
-        EXPECT_TRUE(waitFor([&] { return main.isVisible() && QApplication::activeWindow() == &main; }));
+        EXPECT_TRUE(fendrake::test::waitFor([&] { return main.isVisible() && QApplication::activeWindow() == &main; }));
         if (*lock)
             pressKey(lock);
     }
@@ -45,7 +42,6 @@ TEST(HotKey, AltAShowsAHiddenWindowAlsoWithNumLockOrCapsLockOn)
 TEST(HotKey, OtherKeysAreNotTaken)
 {
     QWidget main;
-    main.setGeometry(50, 50, 300, 200);
     HotKey hotKey(&main);
     ASSERT_TRUE(hotKey.isActive());
     for (const char *key : {"a", "ctrl+a", "alt+b", "alt+shift+a"})
@@ -61,14 +57,10 @@ TEST(HotKey, KeyHeldByAnotherProgramGoesUnnoticed)
     const KeyCode a = XKeysymToKeycode(otherClient, XK_a);
     XGrabKey(otherClient, a, Mod1Mask, DefaultRootWindow(otherClient), False, GrabModeAsync, GrabModeAsync);
     XSync(otherClient, False);
-
     QWidget main;
-    {
-        HotKey hotKey(&main);
-        EXPECT_FALSE(hotKey.isActive());
-    }
+    EXPECT_FALSE(HotKey(&main).isActive());
     XCloseDisplay(otherClient);
-
-    HotKey afterwards(&main);
-    EXPECT_TRUE(afterwards.isActive());
+    EXPECT_TRUE(HotKey(&main).isActive());
 }
+
+} // namespace
