@@ -1,49 +1,76 @@
 #include "app/fonts.h"
 #include "app/form1.h"
+#include "app/form4.h"
+#include "app/single_instance.h"
 #include "app/tight_text.h"
 #include "app/wrap_label.h"
 #include "widget_lookup.h"
 
-#include <QApplication>
+#include <QAction>
+#include <QComboBox>
+#include <QEventLoop>
 #include <QFontInfo>
 #include <QKeyEvent>
-#include <QTest>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
-#include <memory>
+#include <functional>
+#include <optional>
+#include <tuple>
 #include <utility>
 
+using fendrake::Form1;
 using fendrake::test::childNamed;
 using fendrake::test::showActive;
 using fendrake::test::shownText;
 
 namespace {
 
-const QStringList kQueryPanels = {"frmShouJi", "frmIP",        "frmShenFenZheng", "frmYuMing", "frmZhuJi",
-                                  "frmRenQi",  "frmLiuXing",   "frmSL",           "frmQQ",     "frmMX",
-                                  "frmICP",    "frmGongShang", "frmTelWZ",        "frmUSafe",  "frmTB"};
+// focus nullptr: the focus stays on the button.
+struct FeatureCase
+{
+    const char *level, *button, *panel, *focus;
+};
+
+// clang-format off
+const FeatureCase kFeatures[] = {
+    {"cmdChuJi", "cmdShouJi", "frmShouJi", "txtShouJi"},   {"cmdChuJi", "cmdIP", "frmIP", "txtIP"},
+    {"cmdChuJi", "cmdShenFenZheng", "frmShenFenZheng", "txtShenFenZheng"},
+    {"cmdChuJi", "cmdYuMing", "frmYuMing", "txtYuMing"},   {"cmdZhongJi", "cmdZhuJi", "frmZhuJi", "txtZhuJi"},
+    {"cmdZhongJi", "cmdPaiming", "frmRenQi", "txtRenQi"},  {"cmdZhongJi", "cmdLiuXing", "frmLiuXing", "txtLiuXing"},
+    {"cmdZhongJi", "Command3", "frmSL", "txtSLURL"},       {"cmdZhongJi", "Command8", "frmQQ", "Text4"},
+    {"cmdZhongJi", "Command12", "frmMX", nullptr},         {"cmdGaoji", "cmdICP", "frmICP", nullptr},
+    {"cmdGaoji", "cmdGongShang", "frmGongShang", nullptr}, {"cmdGaoji", "cmdEmail", "frmTelWZ", "txtTel"},
+    {"cmdGaoji", "cmdSafe", "frmUSafe", "txtUS"},          {"cmdGaoji", "Command7", "frmTB", nullptr}};
+// clang-format on
 
 class Form1Window : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite() { fendrake::installFontSubstitutions(); }
 
-    void SetUp() override
-    {
-        m_form = std::make_unique<fendrake::Form1>();
-        ASSERT_TRUE(showActive(m_form.get()));
-    }
+    void SetUp() override { ASSERT_TRUE(showActive(&m_form)); }
 
-    template <typename T = QWidget> T *child(const QString &name) { return childNamed<T>(m_form.get(), name); }
+    template <typename T = QWidget> T *child(const QString &name) { return childNamed<T>(&m_form, name); }
 
     void click(const QString &button)
     {
         auto *target = child<QAbstractButton>(button);
         ASSERT_TRUE(target && target->isVisible()) << button.toStdString() << " cannot be pressed now";
         QTest::mouseClick(target, Qt::LeftButton);
+    }
+
+    // Opens the panel that holds the control, the way the user does.
+    void openPanelOf(const QString &control)
+    {
+        for (const FeatureCase &feature : kFeatures)
+            if (child(feature.panel)->isAncestorOf(child(control))) {
+                click(feature.level);
+                click(feature.button);
+            }
     }
 
     QStringList visible(const QStringList &names)
@@ -55,131 +82,80 @@ protected:
         return shown;
     }
 
-    QStringList visiblePanels() { return visible(kQueryPanels); }
-
-    std::unique_ptr<fendrake::Form1> m_form;
+    Form1 m_form;
 };
 
-struct LevelCase
+QStringList allPanels()
 {
-    const char *button;
-    const char *group;
-    int zhongJiTop;
-    int gaojiTop;
-};
+    QStringList panels;
+    for (const FeatureCase &feature : kFeatures)
+        panels << feature.panel;
+    return panels;
+}
 
-const LevelCase kLevels[] = {
-    {"cmdChuJi", "frmChuJi", 344, 372},
-    {"cmdZhongJi", "frmZhongJi", 32, 372},
-    {"cmdGaoji", "frmGaoji", 32, 60},
-};
-
-struct FeatureCase
+// A feature button shows exactly its panel and focuses its input. A level button then shows its group and the
+// intro again, the level buttons below it moved up so that its group shows beneath it.
+TEST_F(Form1Window, FeatureAndLevelButtonsShowExactlyTheirPanelOrGroup)
 {
-    const char *level;
-    const char *button;
-    const char *panel;
-    const char *focus; // nullptr: the focus stays where it was
-};
-
-const FeatureCase kFeatures[] = {
-    {"cmdChuJi", "cmdShouJi", "frmShouJi", "txtShouJi"},
-    {"cmdChuJi", "cmdIP", "frmIP", "txtIP"},
-    {"cmdChuJi", "cmdShenFenZheng", "frmShenFenZheng", "txtShenFenZheng"},
-    {"cmdChuJi", "cmdYuMing", "frmYuMing", "txtYuMing"},
-    {"cmdZhongJi", "cmdZhuJi", "frmZhuJi", "txtZhuJi"},
-    {"cmdZhongJi", "cmdPaiming", "frmRenQi", "txtRenQi"},
-    {"cmdZhongJi", "cmdLiuXing", "frmLiuXing", "txtLiuXing"},
-    {"cmdZhongJi", "Command3", "frmSL", "txtSLURL"},
-    {"cmdZhongJi", "Command8", "frmQQ", "Text4"},
-    {"cmdZhongJi", "Command12", "frmMX", nullptr},
-    {"cmdGaoji", "cmdICP", "frmICP", nullptr},
-    {"cmdGaoji", "cmdGongShang", "frmGongShang", nullptr},
-    {"cmdGaoji", "cmdEmail", "frmTelWZ", "txtTel"},
-    {"cmdGaoji", "cmdSafe", "frmUSafe", "txtUS"},
-    {"cmdGaoji", "Command7", "frmTB", nullptr},
-};
-
-TEST_F(Form1Window, LevelButtonShowsItsGroupAndIntroFromAnyState)
-{
+    const std::tuple<const char *, const char *, int, int> levels[] = {
+        {"cmdChuJi", "frmChuJi", 344, 372}, {"cmdZhongJi", "frmZhongJi", 32, 372}, {"cmdGaoji", "frmGaoji", 32, 60}};
     const QStringList groups = {"frmChuJi", "frmZhongJi", "frmGaoji"};
     // The window opens in the basic level's state.
     EXPECT_EQ(visible(groups), QStringList{"frmChuJi"});
-    EXPECT_TRUE(visiblePanels().isEmpty() && child("Picture1")->isVisible());
-    for (const LevelCase &from : kLevels) {
-        for (const LevelCase &to : kLevels) {
-            SCOPED_TRACE(std::string(from.button) + " then " + to.button);
-            // Open the last panel of the group first: the level must close it again.
-            const FeatureCase *last = nullptr;
-            for (const FeatureCase &feature : kFeatures)
-                last = QString(feature.level) == from.button ? &feature : last;
-            click(from.button);
-            click(last->button);
-            ASSERT_EQ(visiblePanels(), QStringList{last->panel});
-
-            click(to.button);
-            EXPECT_EQ(visible(groups), QStringList{to.group});
-            EXPECT_TRUE(visiblePanels().isEmpty() && child("Picture1")->isVisible());
-            EXPECT_EQ(child("cmdZhongJi")->y(), to.zhongJiTop);
-            EXPECT_EQ(child("cmdGaoji")->y(), to.gaojiTop);
-        }
-    }
-}
-
-TEST_F(Form1Window, FeatureButtonShowsExactlyItsPanelAndFocusesItsInput)
-{
+    EXPECT_TRUE(visible(allPanels()).isEmpty() && child("Picture1")->isVisible());
     for (const FeatureCase &feature : kFeatures) {
-        SCOPED_TRACE(feature.button);
-        click(feature.level);
-        click(feature.button);
-        EXPECT_EQ(visiblePanels(), QStringList{feature.panel});
-        EXPECT_FALSE(child("Picture1")->isVisible());
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
-                  feature.focus ? feature.focus : feature.button);
+        for (const auto &[level, group, zhongJiTop, gaojiTop] : levels) {
+            SCOPED_TRACE(std::string(feature.button) + " then " + level);
+            click(feature.level);
+            click(feature.button);
+            EXPECT_EQ(visible(allPanels()), QStringList{feature.panel});
+            EXPECT_FALSE(child("Picture1")->isVisible());
+            ASSERT_NE(QApplication::focusWidget(), nullptr);
+            EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(),
+                      feature.focus ? feature.focus : feature.button);
+
+            click(level);
+            EXPECT_EQ(visible(groups), QStringList{group});
+            EXPECT_TRUE(visible(allPanels()).isEmpty() && child("Picture1")->isVisible());
+            EXPECT_EQ(child("cmdZhongJi")->y(), zhongJiTop);
+            EXPECT_EQ(child("cmdGaoji")->y(), gaojiTop);
+        }
     }
 }
 
 // A level button keeps every panel's contents. Every feature button resets the nine listed panels and
-// leaves the six others as their queries left them.
+// leaves the others' inputs and results as their queries left them.
 TEST_F(Form1Window, LevelButtonsKeepAndFeatureButtonsResetOnlyTheListedPanels)
 {
-    const char *resetInputs[] = {"txtIP",    "txtShouJi", "txtLiuXing", "txtSLURL",       "txtRenQi",
-                                 "txtZhuJi", "txtTel",    "txtYuMing",  "txtShenFenZheng"};
-    const char *keptInputs[] = {"Text4", "txtMXName", "txtICP", "txtUS", "txtGM", "txtTB", "Text2", "Text3"};
-    const char *keptResults[] = {"txtIPJG", "lblIPZZ", "lblZhuJi", "lblRenQi", "lblShouLu", "Label26", "lblUS", "Text10"};
-    auto dirtyInput = [this](const char *name) {
-        child<QLineEdit>(name)->setText("dirty");
-        child(name)->setEnabled(false);
-    };
+    const QStringList reset = {"txtIP",    "txtShouJi", "txtLiuXing", "txtSLURL",        "txtRenQi",
+                               "txtZhuJi", "txtTel",    "txtYuMing",  "txtShenFenZheng", "txtYuMingJG"};
+    const QStringList kept = {"Text4",     "txtMXName", "txtICP",  "txtUS",   "txtGM",    "txtTB",
+                              "Text2",     "Text3",     "txtIPJG", "lblIPZZ", "lblZhuJi", "lblRenQi",
+                              "lblShouLu", "Label26",   "lblUS",   "Text10"};
     for (const FeatureCase &feature : kFeatures) {
         SCOPED_TRACE(feature.button);
-        std::for_each(std::begin(resetInputs), std::end(resetInputs), dirtyInput);
-        std::for_each(std::begin(keptInputs), std::end(keptInputs), dirtyInput);
-        for (const char *name : keptResults) {
+        for (const QString &name : reset + kept) {
             if (auto *box = qobject_cast<QPlainTextEdit *>(child(name)))
                 box->setPlainText("dirty");
+            else if (auto *line = qobject_cast<QLineEdit *>(child(name)))
+                line->setText("dirty");
             else
                 child<QLabel>(name)->setText("dirty");
+            child(name)->setEnabled(false);
         }
         child("Label10")->setVisible(true);
         child<QLabel>("lblShouJiZZ")->setText("dirty");
-        child<QPlainTextEdit>("txtYuMingJG")->setPlainText("dirty");
 
         click(feature.level);
-        for (const char *name : resetInputs)
-            EXPECT_EQ(child<QLineEdit>(name)->text(), "dirty") << "after the level button: " << name;
-        EXPECT_EQ(child<QPlainTextEdit>("txtYuMingJG")->toPlainText(), "dirty");
+        for (const QString &name : reset)
+            EXPECT_EQ(shownText(child(name)), "dirty") << "after the level button: " << name.toStdString();
         click(feature.button);
-        for (const char *name : resetInputs)
-            EXPECT_TRUE(child<QLineEdit>(name)->text().isEmpty() && child(name)->isEnabled()) << name;
-        for (const char *name : keptInputs)
-            EXPECT_TRUE(child<QLineEdit>(name)->text() == "dirty" && !child(name)->isEnabled()) << name;
-        for (const char *name : keptResults)
-            EXPECT_EQ(shownText(child(name)), "dirty") << name;
+        for (const QString &name : reset)
+            EXPECT_TRUE(shownText(child(name)).isEmpty() && child(name)->isEnabled()) << name.toStdString();
+        for (const QString &name : kept)
+            EXPECT_TRUE(shownText(child(name)) == "dirty" && !child(name)->isEnabled()) << name.toStdString();
         EXPECT_TRUE(child("Label10")->isHidden());
         EXPECT_NE(shownText(child("lblShouJiZZ")), "dirty");
-        EXPECT_EQ(child<QPlainTextEdit>("txtYuMingJG")->toPlainText(), "");
     }
 }
 
@@ -196,7 +172,7 @@ TEST_F(Form1Window, DesignFontsMapOntoInstalledFamilies)
 
 TEST_F(Form1Window, LongLabelsWrapAndFitTheirDesignHeight)
 {
-    const QList<fendrake::WrapLabel *> labels = m_form->findChildren<fendrake::WrapLabel *>();
+    const QList<fendrake::WrapLabel *> labels = m_form.findChildren<fendrake::WrapLabel *>();
     EXPECT_GE(labels.size(), 10);
     for (const fendrake::WrapLabel *label : labels) {
         const int lineStep = fendrake::TightText::designLineStep(label->font());
@@ -220,48 +196,25 @@ void type(QLineEdit *box, const QString &text)
     }
 }
 
-struct BoxCase
-{
-    const char *level;
-    const char *button;
-    const char *box;
-    const char *swallowed;
-    const char *accepted;
-};
-
-const BoxCase kBoxes[] = {
-    {"cmdChuJi", "cmdYuMing", "txtYuMing", "//（，@ ", "http:www.a-b.cn"},
-    {"cmdZhongJi", "cmdZhuJi", "txtZhuJi", "/（，\\", "a-b.cn,"},
-    {"cmdChuJi", "cmdIP", "txtIP", "aZ,-（", "10.0.*.1"},
-    {"cmdZhongJi", "Command3", "txtSLURL", "允许输入的字符\"（", "中a.:"},
-    {"cmdGaoji", "cmdICP", "txtICP", "（，/", "京,中a1"},
-    {"cmdZhongJi", "cmdPaiming", "txtRenQi", "/（", "a.cn"},
-    {"cmdZhongJi", "cmdLiuXing", "txtLiuXing", "/（", "a.cn"},
-    {"cmdGaoji", "cmdSafe", "txtUS", "/（", "a.cn"},
-    {"cmdGaoji", "cmdSafe", "txtGM", "/（", "a.cn"},
-    {"cmdChuJi", "cmdShenFenZheng", "txtShenFenZheng", "aAzZ（", "11010x19X"},
-    {"cmdChuJi", "cmdShouJi", "txtShouJi", "a.,（", "139"},
-    {"cmdGaoji", "cmdEmail", "txtTel", "aZ（", "010-1"},
-    {"cmdGaoji", "cmdEmail", "Text2", "aZ（", "010"},
-    {"cmdGaoji", "cmdEmail", "Text3", "a,.（", "1234"},
-    {"cmdZhongJi", "Command8", "Text4", "允许输入的字符\"a（", "中12"},
-    {"cmdGaoji", "Command7", "txtTB", "", "/（允a\" "},
-};
-
 TEST_F(Form1Window, EachBoxSwallowsItsForbiddenCharactersAndKeepsTheRest)
 {
-    for (const BoxCase &row : kBoxes) {
+    // clang-format off
+    const struct { const char *box, *swallowed, *accepted; } boxes[] = {
+        {"txtYuMing", "//（，@ ", "http:www.a-b.cn"}, {"txtZhuJi", "/（，\\", "a-b.cn,"}, {"txtRenQi", "/（", "a.cn"},
+        {"txtSLURL", "允许输入的字符\"（", "中a.:"}, {"txtICP", "（，/", "京,中a1"}, {"txtIP", "aZ,-（", "10.0.*.1"},
+        {"txtLiuXing", "/（", "a.cn"}, {"txtUS", "/（", "a.cn"}, {"txtGM", "/（", "a.cn"}, {"txtTB", "", "/（允a\" "},
+        {"txtShenFenZheng", "aAzZ（", "11010x19X"}, {"txtShouJi", "a.,（", "139"}, {"txtTel", "aZ（", "010-1"},
+        {"Text2", "aZ（", "010"}, {"Text3", "a,.（", "1234"}, {"Text4", "允许输入的字符\"a（", "中12"}};
+    // clang-format on
+    for (const auto &row : boxes) {
         SCOPED_TRACE(row.box);
-        click(row.level);
-        click(row.button);
+        openPanelOf(row.box);
         auto *box = child<QLineEdit>(row.box);
-        ASSERT_NE(box, nullptr);
-        ASSERT_TRUE(box->isVisible());
+        ASSERT_TRUE(box && box->isVisible());
         box->clear();
         box->setFocus();
-
         type(box, QString::fromUtf8(row.swallowed));
-        EXPECT_EQ(box->text(), QString()) << box->text().toStdString();
+        EXPECT_EQ(box->text().toStdString(), "");
         type(box, QString::fromUtf8(row.accepted));
         EXPECT_EQ(box->text().toStdString(), row.accepted);
     }
@@ -284,6 +237,73 @@ TEST_F(Form1Window, EnterInAreaCodeMovesFocusToTheNumberBoxWhenItCanTakeIt)
         EXPECT_EQ(text3->hasFocus(), enabled && shown);
         EXPECT_EQ(text2->hasFocus(), !(enabled && shown));
         EXPECT_EQ(text2->text(), "010");
+    }
+}
+
+// Another window of the program puts the focus back into Text5; a message box or a foreign window
+// leaves it where it was.
+TEST_F(Form1Window, ActivationPutsTheFocusIntoText5OnlyFromAProgramWindow)
+{
+    EXPECT_EQ(QApplication::focusWidget(), child("Text5")) << "first activation";
+    click("cmdShouJi");
+    ASSERT_EQ(QApplication::focusWidget(), child("txtShouJi"));
+    QMessageBox message(QMessageBox::Information, "t", "x", QMessageBox::Ok, &m_form);
+    QWidget elsewhere;
+    fendrake::Form4 programWindow; // the splash stands in for the about window
+    for (QWidget *other : {static_cast<QWidget *>(&message), &elsewhere, static_cast<QWidget *>(&programWindow)}) {
+        ASSERT_TRUE(showActive(other));
+        other->hide();
+        ASSERT_TRUE(showActive(&m_form));
+        EXPECT_EQ(QApplication::focusWidget(), child(other == &programWindow ? "Text5" : "txtShouJi"))
+            << other->metaObject()->className();
+    }
+}
+
+// Closing a window outside the run leaves later event loops working.
+TEST(Form1Startup, EveryExitEndsTheRunAtOnce)
+{
+    {
+        Form1 form;
+        form.show();
+        form.close();
+    }
+    QEventLoop loop;
+    QTimer::singleShot(0, [&] { loop.exit(7); });
+    EXPECT_EQ(loop.exec(), 7);
+
+    // The exit menu entry and the close box hide the window first.
+    const std::tuple<const char *, std::function<void(Form1 &)>, bool> exits[] = {
+        {"exit button", [](Form1 &form) { form.findChild<QAbstractButton *>("Command2")->click(); }, false},
+        {"exit menu entry", [](Form1 &form) { form.findChild<QAction *>("mnuEnd")->trigger(); }, true},
+        {"close box", [](Form1 &form) { form.close(); }, true}};
+    for (const auto &[name, exit, hidden] : exits) {
+        SCOPED_TRACE(name);
+        Form1 form;
+        form.show();
+        // An open secondary window neither stops the end nor is asked anything.
+        QWidget secondary;
+        secondary.show();
+        // -1: the action did not end the run within five seconds.
+        QTimer::singleShot(0, [&] { exit(form); });
+        QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
+        EXPECT_EQ(QCoreApplication::exec(), 0);
+        EXPECT_EQ(form.isHidden(), hidden);
+    }
+}
+
+// A second copy ends before its set-up fills anything; the first runs the whole set-up.
+TEST(Form1Startup, OnlyTheFirstCopyRunsTheSetUp)
+{
+    for (const bool secondCopy : {false, true}) {
+        QTemporaryDir dir;
+        fendrake::SingleInstance mine(dir.filePath("fendrake.lock"));
+        std::optional<fendrake::SingleInstance> running;
+        ASSERT_FALSE(secondCopy && running.emplace(dir.filePath("fendrake.lock")).anotherCopyRunning());
+        Form1 form;
+        EXPECT_EQ(form.isSecondCopy(), secondCopy);
+        EXPECT_EQ(childNamed<QComboBox>(&form, "Combo1")->count() > 0, !secondCopy);
+        EXPECT_EQ(childNamed<QComboBox>(&form, "Combo1")->currentIndex(), -1);
+        EXPECT_EQ(childNamed<QComboBox>(&form, "Combo2")->count() > 0, !secondCopy);
     }
 }
 

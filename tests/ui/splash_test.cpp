@@ -14,119 +14,91 @@
 #include <memory>
 #include <optional>
 
-using namespace fendrake;
-using fendrake::test::FixtureReply;
-using fendrake::test::MessageRecorder;
-using fendrake::test::ProxiedFixtureServer;
-
+namespace fendrake {
 namespace {
 
-constexpr auto kBlog = "blog.fendrake.net";
-constexpr auto kNoticePath = "/post/update-notice.html";
-
-QByteArray gbkPage(const QString &text)
-{
-    return test::gbkEncoded(QStringLiteral("<html><body><p>") + text + QStringLiteral("</p></body></html>"));
-}
+using Behaviour = test::FixtureReply::Behaviour;
 
 class SplashTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(server->startProxied());
         // Each reading of the clock is a second later: the pause ends on its second reading.
-        savedClock = setPauseClock([this] {
-            visibleDuringPause = visibleDuringPause.value_or(true) && splash && splash->isVisible();
-            return clockSeconds++;
+        m_savedClock = setPauseClock([this] {
+            m_visibleDuringPause = m_visibleDuringPause.value_or(true) && m_splash && m_splash->isVisible();
+            return m_seconds++;
         });
     }
 
-    void TearDown() override { setPauseClock(savedClock); }
+    void TearDown() override { setPauseClock(m_savedClock); }
 
-    // Runs the splash sequence; the messages it showed are left in the recorder.
-    bool runSplash()
+    // Runs the splash sequence against a fresh proxy that answers the notice page so.
+    bool runSplash(const test::FixtureReply &reply)
     {
-        splash = std::make_unique<Form4>();
-        return splash->Form_Initialize();
+        m_server = std::make_unique<test::ProxiedFixtureServer>();
+        EXPECT_TRUE(m_server->startProxied());
+        m_server->addReply("blog.fendrake.net", "/post/update-notice.html", reply);
+        m_splash = std::make_unique<Form4>();
+        return m_splash->Form_Initialize();
     }
 
-    const test::ScopedFetchLimits limits{FetchLimits().connectTimeout, std::chrono::milliseconds(1000)};
-    std::unique_ptr<ProxiedFixtureServer> server = std::make_unique<ProxiedFixtureServer>();
-    PauseClock savedClock;
-    qint64 clockSeconds = 1000;
-    std::optional<bool> visibleDuringPause;
-    MessageRecorder messages;
-    std::unique_ptr<Form4> splash;
+    const test::ScopedFetchLimits m_limits{FetchLimits().connectTimeout, std::chrono::milliseconds(1000)};
+    std::unique_ptr<test::ProxiedFixtureServer> m_server;
+    PauseClock m_savedClock;
+    qint64 m_seconds = 1000;
+    std::optional<bool> m_visibleDuringPause;
+    test::MessageRecorder m_messages;
+    std::unique_ptr<Form4> m_splash;
 };
 
-} // namespace
-
 // Only a version other than ours, cut from between its markers, gets the box; a page that cannot be
-// read or cut shows nothing. The splash is up during the pause and gone at the end.
+// read or cut shows nothing. The splash is up during the pause and gone at the end. How the version
+// is cut from other pages is pinned by UpdateNotice.NewestVersionIsCutAndComparedAsExactText.
 TEST_F(SplashTest, NoticeShowsTheVersionBoxOnlyForAnotherVersion)
 {
-    using Behaviour = FixtureReply::Behaviour;
     const struct
     {
         const char *name;
-        Behaviour behaviour;
-        int status;
-        const char *text; // nullptr: the newer fixture page
-        const char *shown; // nullptr: no box
+        test::FixtureReply reply;
+        bool box;
     } cases[] = {
-        {"current", Behaviour::Answer, 200, "The Newest Vision：4.02########", nullptr},
-        {"newer page", Behaviour::Answer, 200, nullptr, "4.03"},
-        {"older", Behaviour::Answer, 200, "The Newest Vision：4.01########", "4.01"},
-        {"empty", Behaviour::Answer, 200, "The Newest Vision：########", ""},
-        {"ascii colon", Behaviour::Answer, 200, "The Newest Vision:4.02########", ":4.02"},
-        {"stalled", Behaviour::Stall, 200, "", nullptr},
-        {"dropped", Behaviour::Drop, 200, "", nullptr},
-        {"not found", Behaviour::Answer, 404, "找不到页面", nullptr},
-        {"no closing marker", Behaviour::Answer, 200, "The Newest Vision：4.03", nullptr},
-        {"closing marker first", Behaviour::Answer, 200, "########The Newest Vision：4.03########", nullptr},
+        {"current", {.body = test::gbkEncoded("<p>The Newest Vision：4.02########</p>")}, false},
+        {"newer", {.fixtureFile = "update-notice/newer.html"}, true},
+        {"stalled", {.behaviour = Behaviour::Stall}, false},
+        {"dropped", {.behaviour = Behaviour::Drop}, false},
+        {"not found", {.status = 404, .body = test::gbkEncoded("<p>找不到页面</p>")}, false},
+        {"no closing marker", {.body = test::gbkEncoded("<p>The Newest Vision：4.03</p>")}, false},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        messages.clear();
-        visibleDuringPause.reset();
-        server = std::make_unique<ProxiedFixtureServer>();
-        ASSERT_TRUE(server->startProxied());
-        FixtureReply reply;
-        reply.behaviour = c.behaviour;
-        reply.status = c.status;
-        reply.body = gbkPage(QString::fromUtf8(c.text));
-        reply.fixtureFile = c.text ? QString() : QStringLiteral("update-notice/newer.html");
-        server->addReply(kBlog, kNoticePath, reply);
-
-        ASSERT_TRUE(runSplash());
-        EXPECT_EQ(visibleDuringPause, true);
-        EXPECT_FALSE(splash->isVisible());
-        EXPECT_EQ(server->requests().size(), 1u);
-        if (!c.shown) {
-            EXPECT_TRUE(messages.messages().empty());
-            continue;
+        m_messages.clear();
+        m_visibleDuringPause.reset();
+        ASSERT_TRUE(runSplash(c.reply));
+        EXPECT_EQ(m_visibleDuringPause, true);
+        EXPECT_FALSE(m_splash->isVisible());
+        EXPECT_EQ(m_server->requests().size(), 1u);
+        ASSERT_EQ(m_messages.messages().size(), c.box ? 1u : 0u);
+        if (c.box) {
+            EXPECT_EQ(m_messages.messages().front().icon, MessageIcon::Information);
+            EXPECT_TRUE(m_messages.messages().front().text.contains("最新版本是：4.03，"));
         }
-        ASSERT_EQ(messages.messages().size(), 1u);
-        const auto &message = messages.messages().front();
-        EXPECT_EQ(message.icon, MessageIcon::Information);
-        EXPECT_EQ(message.title, QStringLiteral("版本信息"));
-        EXPECT_EQ(message.text, QStringLiteral("您使用的Fendrake版本是：4.02，最新版本是：") + QString::fromUtf8(c.shown) +
-                                    QStringLiteral("，请及时更新。\r定期将软件升至最新版本，获取更多功能，杜绝软件漏洞！"));
     }
 }
 
 TEST_F(SplashTest, SecondCopyShowsNothingAndReadsNothing)
 {
     QTemporaryDir dir;
-    const QString lock = dir.filePath(QStringLiteral("fendrake.lock"));
-    SingleInstance mine(lock);
-    SingleInstance running(lock);
+    SingleInstance mine(dir.filePath("fendrake.lock"));
+    SingleInstance running(dir.filePath("fendrake.lock"));
     ASSERT_FALSE(running.anotherCopyRunning());
 
-    EXPECT_FALSE(runSplash());
-    EXPECT_FALSE(visibleDuringPause.has_value()) << "no pause";
-    EXPECT_FALSE(splash->isVisible());
-    EXPECT_TRUE(server->requests().empty());
-    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_FALSE(runSplash({}));
+    EXPECT_FALSE(m_visibleDuringPause.has_value()) << "no pause";
+    EXPECT_FALSE(m_splash->isVisible());
+    EXPECT_TRUE(m_server->requests().empty());
+    EXPECT_TRUE(m_messages.messages().empty());
 }
+
+} // namespace
+} // namespace fendrake

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
 
@@ -13,17 +14,11 @@ namespace {
 QString serverState(WId window)
 {
     QProcess xwininfo;
-    xwininfo.start(QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(window)});
+    xwininfo.start("xwininfo", {"-id", QString::number(window)});
     xwininfo.waitForFinished(5000);
-    QStringList lines;
-    for (const QString &line : QString::fromLatin1(xwininfo.readAllStandardOutput()).split(u'\n'))
-        if (line.contains(QLatin1String("Absolute")) || line.contains(QLatin1String("Width")) ||
-            line.contains(QLatin1String("Height")) || line.contains(QLatin1String("Map State")))
-            lines << line.trimmed();
-    return lines.join(u'\n');
+    const QStringList lines = QString::fromLatin1(xwininfo.readAllStandardOutput()).split(u'\n');
+    return lines.filter(QRegularExpression("Absolute|Width|Height|Map State")).join(u'\n');
 }
-
-} // namespace
 
 TEST(AlwaysOnTop, Check1KeepsTheMainWindowMappedInPlace)
 {
@@ -34,8 +29,8 @@ TEST(AlwaysOnTop, Check1KeepsTheMainWindowMappedInPlace)
     QTest::qWait(200);
     const WId window = form.winId();
     const QString before = serverState(window);
-    ASSERT_TRUE(before.contains(QLatin1String("IsViewable"))) << before.toStdString();
-    auto *check = form.findChild<QCheckBox *>(QStringLiteral("Check1"));
+    ASSERT_TRUE(before.contains("IsViewable")) << before.toStdString();
+    auto *check = form.findChild<QCheckBox *>("Check1");
     ASSERT_NE(check, nullptr);
     for (bool onTop : {true, false, true}) {
         QTest::mouseClick(check, Qt::LeftButton);
@@ -47,3 +42,5 @@ TEST(AlwaysOnTop, Check1KeepsTheMainWindowMappedInPlace)
         EXPECT_EQ(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
     }
 }
+
+} // namespace

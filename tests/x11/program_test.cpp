@@ -8,70 +8,65 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-using fendrake::test::FixtureServer;
 using fendrake::test::waitFor;
 
 namespace {
 
-constexpr auto kMainTitle = "^Fendrake 4\\.02$";
-
+const QString kMainTitle = "^Fendrake 4\\.02$";
+const QString kVersionBox = "版本信息";
 // A starting program gets longer than the usual wait.
 constexpr int kProgramWaitMs = 15000;
 
 QStringList xdotool(const QStringList &arguments)
 {
     QProcess process;
-    process.start(QStringLiteral("xdotool"), arguments);
+    process.start("xdotool", arguments);
     process.waitForFinished(10000);
     return QString::fromLatin1(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
 }
 
-QStringList windowsNamed(qint64 pid, const QString &pattern)
+// The visible windows that meet every criterion, waiting up to ms for a first one.
+QStringList search(const QStringList &criteria, int ms)
 {
-    return xdotool({QStringLiteral("search"), QStringLiteral("--all"), QStringLiteral("--onlyvisible"),
-                    QStringLiteral("--pid"), QString::number(pid), QStringLiteral("--name"), pattern});
+    QStringList found;
+    waitFor(
+        [&] {
+            return !(found = xdotool(QStringList{"search", "--all", "--onlyvisible"} + criteria)).isEmpty();
+        },
+        ms);
+    return found;
 }
 
 // The real program against the fixture proxy, with a lock folder of its own.
-class Program
+class Program : public QProcess
 {
 public:
-    Program(const FixtureServer &server, const QString &runtimeDir)
+    Program(const fendrake::test::FixtureServer &server, const QString &runtimeDir)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("http_proxy"), server.proxyAddress());
-        environment.remove(QStringLiteral("no_proxy"));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        m_process.setProcessEnvironment(environment);
-        m_process.setProcessChannelMode(QProcess::ForwardedChannels);
-        m_process.start(QString::fromUtf8(FENDRAKE_BINARY), {});
+        environment.insert("http_proxy", server.proxyAddress());
+        environment.remove("no_proxy");
+        environment.insert("XDG_RUNTIME_DIR", runtimeDir);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        setProcessEnvironment(environment);
+        setProcessChannelMode(QProcess::ForwardedChannels);
+        start(FENDRAKE_BINARY, {});
     }
 
-    ~Program()
+    ~Program() override
     {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.terminate();
-            if (!m_process.waitForFinished(5000))
-                m_process.kill();
-            m_process.waitForFinished(5000);
-        }
+        // Nothing happens here for a program that has ended.
+        terminate();
+        if (!waitForFinished(5000))
+            kill();
+        waitForFinished(5000);
     }
 
-    qint64 pid() const { return m_process.processId(); }
-    QProcess &process() { return m_process; }
-
-    QString mainWindow(int ms = kProgramWaitMs)
+    // The program's window of that title, or an empty text when none shows within ms.
+    QString window(const QString &title, int ms = kProgramWaitMs)
     {
-        QStringList found;
-        waitFor([&] { return !(found = windowsNamed(pid(), QString::fromLatin1(kMainTitle))).isEmpty(); }, ms);
-        return found.value(0);
+        return search({"--pid", QString::number(processId()), "--name", title}, ms).value(0);
     }
-
-private:
-    QProcess m_process;
 };
 
 class ProgramTest : public ::testing::Test
@@ -79,27 +74,24 @@ class ProgramTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(runtimeDir.isValid());
-        ASSERT_TRUE(server.start());
+        ASSERT_TRUE(m_runtimeDir.isValid());
+        ASSERT_TRUE(m_server.start());
     }
 
-    QTemporaryDir runtimeDir;
-    FixtureServer server;
+    QTemporaryDir m_runtimeDir;
+    fendrake::test::FixtureServer m_server;
 };
-
-} // namespace
 
 // Also the smoke test: the main window is drawn on the screen, not a blank one.
 TEST_F(ProgramTest, CurrentVersionNoticeGivesWayToTheMainWindowWithoutMessage)
 {
-    Program program(server, runtimeDir.path());
-    const QString window = program.mainWindow();
-    ASSERT_FALSE(window.isEmpty());
-    EXPECT_TRUE(windowsNamed(program.pid(), QStringLiteral("版本信息")).isEmpty());
-    EXPECT_EQ(server.requests().size(), 1u);
+    Program program(m_server, m_runtimeDir.path());
+    ASSERT_FALSE(program.window(kMainTitle).isEmpty());
+    EXPECT_TRUE(program.window(kVersionBox, 0).isEmpty());
+    EXPECT_EQ(m_server.requests().size(), 1u);
 
-    const QString shot = runtimeDir.filePath(QStringLiteral("screen.png"));
-    EXPECT_EQ(QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"), shot}), 0);
+    const QString shot = m_runtimeDir.filePath("screen.png");
+    EXPECT_EQ(QProcess::execute("import", {"-window", "root", shot}), 0);
     const QImage image(shot);
     ASSERT_FALSE(image.isNull());
     QImage blank(image.size(), image.format());
@@ -109,66 +101,58 @@ TEST_F(ProgramTest, CurrentVersionNoticeGivesWayToTheMainWindowWithoutMessage)
 
 TEST_F(ProgramTest, NewerVersionNoticeShowsTheVersionBoxThenTheMainWindow)
 {
-    server.addPage(QStringLiteral("blog.fendrake.net"), QStringLiteral("/post/update-notice.html"),
-                   QStringLiteral("update-notice/newer.html"));
-    Program program(server, runtimeDir.path());
-    QStringList box;
-    ASSERT_TRUE(waitFor([&] { return !(box = windowsNamed(program.pid(), QStringLiteral("版本信息"))).isEmpty(); },
-                        kProgramWaitMs));
-    EXPECT_TRUE(windowsNamed(program.pid(), QString::fromLatin1(kMainTitle)).isEmpty()) << "not before the box";
+    m_server.addPage("blog.fendrake.net", "/post/update-notice.html", "update-notice/newer.html");
+    Program program(m_server, m_runtimeDir.path());
+    const QString box = program.window(kVersionBox);
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_TRUE(program.window(kMainTitle, 0).isEmpty()) << "not before the box";
 
-    xdotool({QStringLiteral("windowactivate"), box.first()});
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), box.first()});
-    xdotool({QStringLiteral("key"), QStringLiteral("Return")});
-    EXPECT_FALSE(program.mainWindow().isEmpty());
+    xdotool({"windowactivate", box});
+    xdotool({"windowfocus", "--sync", box});
+    xdotool({"key", "Return"});
+    EXPECT_FALSE(program.window(kMainTitle).isEmpty());
 }
 
 // A second start exits at once while the first keeps running; a killed copy's lock does not block the next.
 TEST_F(ProgramTest, OneCopyRunsAtATimeAndAKilledOneDoesNotBlockTheNext)
 {
     {
-        Program first(server, runtimeDir.path());
-        const QString window = first.mainWindow();
+        Program first(m_server, m_runtimeDir.path());
+        const QString window = first.window(kMainTitle);
         ASSERT_FALSE(window.isEmpty());
 
-        Program second(server, runtimeDir.path());
-        ASSERT_TRUE(second.process().waitForFinished(10000));
-        EXPECT_EQ(second.process().exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(second.process().exitCode(), 0);
-        EXPECT_EQ(server.requests().size(), 1u) << "the second copy read no notice page";
-        EXPECT_EQ(first.process().state(), QProcess::Running);
-        EXPECT_EQ(first.mainWindow(1000), window);
-
-        first.process().kill();
-        first.process().waitForFinished(5000);
+        Program second(m_server, m_runtimeDir.path());
+        ASSERT_TRUE(second.waitForFinished(10000));
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0);
+        EXPECT_EQ(m_server.requests().size(), 1u) << "the second copy read no notice page";
+        EXPECT_EQ(first.state(), QProcess::Running);
+        EXPECT_EQ(first.window(kMainTitle, 1000), window);
+        first.kill();
+        first.waitForFinished(5000);
     }
-    Program next(server, runtimeDir.path());
-    EXPECT_FALSE(next.mainWindow().isEmpty());
+    Program next(m_server, m_runtimeDir.path());
+    EXPECT_FALSE(next.window(kMainTitle).isEmpty());
 }
 
 TEST_F(ProgramTest, AltAActivatesTheMainWindowFromAnotherProgram)
 {
-    Program program(server, runtimeDir.path());
-    const QString window = program.mainWindow();
+    Program program(m_server, m_runtimeDir.path());
+    const QString window = program.window(kMainTitle);
     ASSERT_FALSE(window.isEmpty());
 
     QProcess other;
-    other.start(QStringLiteral("xmessage"),
-                {QStringLiteral("-geometry"), QStringLiteral("+600+400"), QStringLiteral("other program")});
-    QStringList otherWindow;
-    ASSERT_TRUE(waitFor(
-        [&] {
-            return !(otherWindow = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                            QStringLiteral("--classname"), QStringLiteral("xmessage")}))
-                        .isEmpty();
-        },
-        kProgramWaitMs));
-    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), otherWindow.first()});
-    auto focused = [] { return xdotool({QStringLiteral("getwindowfocus")}).value(0); };
-    ASSERT_EQ(focused(), otherWindow.first());
+    other.start("xmessage", {"-geometry", "+600+400", "other program"});
+    const QString otherWindow = search({"--classname", "xmessage"}, kProgramWaitMs).value(0);
+    ASSERT_FALSE(otherWindow.isEmpty());
+    xdotool({"windowfocus", "--sync", otherWindow});
+    auto focused = [] { return xdotool({"getwindowfocus"}).value(0); };
+    ASSERT_EQ(focused(), otherWindow);
 
-    xdotool({QStringLiteral("key"), QStringLiteral("alt+a")});
+    xdotool({"key", "alt+a"});
     EXPECT_TRUE(waitFor([&] { return focused() == window; }, 5000)) << focused().toStdString();
     other.kill();
     other.waitForFinished();
 }
+
+} // namespace
