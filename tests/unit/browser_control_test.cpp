@@ -1,5 +1,4 @@
 #include "app/services/browser_control.h"
-#include "app/services/http_fetch.h"
 #include "fixture_server.h"
 #include "qt_printers.h"
 #include "scoped_fetch_limits.h"
@@ -23,10 +22,7 @@ namespace {
 
 constexpr auto kHost = "browser.test";
 
-QString address(const QString &path)
-{
-    return QStringLiteral("http://browser.test") + path;
-}
+const auto address = [](const QString &path) { return QStringLiteral("http://browser.test") + path; };
 
 // Every event of a control in arrival order, as text.
 class EventLog
@@ -38,15 +34,13 @@ public:
             events.append(QString("progress %1/%2").arg(progress).arg(max));
         });
         QObject::connect(&control, &BrowserControl::TitleChange,
-                         [this](const QString &text) { events.append("title " + text); });
-        QObject::connect(&control, &BrowserControl::DocumentComplete, [this](const QString &url) {
-            events.append("complete " + url);
-            ++completed;
-        });
+                         [this](const QString &t) { events.append("title " + t); });
+        QObject::connect(&control, &BrowserControl::DocumentComplete,
+                         [this](const QString &url) { events.append("complete " + url); });
     }
+    qsizetype completed() const { return events.filter("complete ").size(); }
 
     QStringList events;
-    int completed = 0;
 };
 
 class BrowserControlTest : public ::testing::Test
@@ -56,10 +50,7 @@ protected:
 
     void page(const QString &path, const QString &html, std::chrono::milliseconds delay = 0ms)
     {
-        FixtureReply reply;
-        reply.body = gbkEncoded(html);
-        reply.delay = delay;
-        server.addReply(kHost, path, reply);
+        server.addReply(kHost, path, {.body = gbkEncoded(html), .delay = delay});
     }
 
     const test::ScopedFetchLimits limits{1000ms, 1500ms};
@@ -94,16 +85,16 @@ TEST_F(BrowserControlTest, PreviousDocumentStaysUntilTheNewestNavigationArrives)
     BrowserControl control;
     EventLog log(control);
     control.Navigate(address("/old.html"));
-    ASSERT_TRUE(waitFor([&] { return log.completed == 1; }));
+    ASSERT_TRUE(waitFor([&] { return log.completed() == 1; }));
     control.Navigate(address("/superseded.html"));
     control.Navigate(address("/new.html"));
     ASSERT_TRUE(waitFor([&] { return log.events.last() == QStringLiteral("progress 0/100"); }));
     QTest::qWait(450);
-    EXPECT_EQ(log.completed, 1);
+    EXPECT_EQ(log.completed(), 1);
     EXPECT_EQ(control.bodyText(), QStringLiteral("旧页面"));
     EXPECT_EQ(control.title(), QStringLiteral("旧"));
     EXPECT_EQ(control.LocationURL(), address("/old.html"));
-    ASSERT_TRUE(waitFor([&] { return log.completed == 2; }));
+    ASSERT_TRUE(waitFor([&] { return log.completed() == 2; }));
     EXPECT_EQ(control.bodyText(), QStringLiteral("新页面"));
     EXPECT_EQ(control.LocationURL(), address("/new.html"));
     EXPECT_EQ(log.events.filter("progress 0/100").size(), 2) << "the superseded load's progress is dropped too";
@@ -114,23 +105,21 @@ TEST_F(BrowserControlTest, PreviousDocumentStaysUntilTheNewestNavigationArrives)
 // Which failures a fetch knows is pinned with the fetch; here, that each one ends in the error document.
 TEST_F(BrowserControlTest, FailedLoadsGiveTheErrorDocumentWithTheSameEvents)
 {
-    FixtureReply stall;
-    stall.behaviour = FixtureReply::Behaviour::Stall;
-    server.addReply(kHost, "/stalled", stall);
+    server.addReply(kHost, "/stalled", {.behaviour = FixtureReply::Behaviour::Stall});
     page("/ok.html", "<html><head><title>有</title></head><body>有内容 <a href=\"/x\">x</a></body></html>");
     for (const QString &failing : {address("/stalled"), QStringLiteral("ftp://browser.test/file")}) {
         SCOPED_TRACE(failing.toStdString());
         BrowserControl control;
         EventLog log(control);
         control.Navigate(address("/ok.html"));
-        ASSERT_TRUE(waitFor([&] { return log.completed == 1; }));
+        ASSERT_TRUE(waitFor([&] { return log.completed() == 1; }));
         ASSERT_FALSE(control.bodyText().isEmpty());
         QElapsedTimer timer;
         timer.start();
         control.Navigate(failing);
-        EXPECT_EQ(log.completed, 1) << "no event inside Navigate";
+        EXPECT_EQ(log.completed(), 1) << "no event inside Navigate";
         // Within the shortened limit of 1.5 s, with room for a slow machine.
-        ASSERT_TRUE(waitFor([&] { return log.completed == 2; }, 6000));
+        ASSERT_TRUE(waitFor([&] { return log.completed() == 2; }, 6000));
         EXPECT_LT(timer.elapsed(), 6000);
         EXPECT_EQ(log.events.mid(log.events.size() - 4),
                   QStringList({"progress 100/100", "title " + failing, "complete " + failing, "progress 0/0"}));
