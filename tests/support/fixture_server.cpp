@@ -215,9 +215,8 @@ void FixtureServer::handle(const httplib::Request &request, httplib::Response &r
     FixtureReply reply = replyFor(record.host, record.pathAndQuery);
     // A stall lasts until the server stops; a delay cut short by the stop drops the answer too.
     const bool stall = reply.behaviour == FixtureReply::Behaviour::Stall;
-    if (stall)
-        waitUnlessStopping(std::chrono::hours(24));
-    if (stall || (reply.delay.count() > 0 && !waitUnlessStopping(reply.delay)))
+    const std::chrono::milliseconds wait = stall ? std::chrono::hours(24) : reply.delay;
+    if (wait.count() > 0 && !waitUnlessStopping(wait))
         reply.behaviour = FixtureReply::Behaviour::Drop;
     answer(reply, response);
 }

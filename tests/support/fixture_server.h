@@ -115,8 +115,7 @@ public:
 private:
     struct Route
     {
-        QString host;
-        QString path;
+        QString host, path;
         bool prefix;
         FixtureReply reply;
     };

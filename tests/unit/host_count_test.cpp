@@ -5,8 +5,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(HostName, OnlyLettersDigitsDotsAndInnerHyphensPass)
 {
     const std::pair<const char *, bool> cases[] = {
@@ -38,5 +36,3 @@ TEST(NslookupTidying, RemovesBlanksAndTabsAndPutsTheHeadingOnItsOwnLine)
     for (const auto &c : cases)
         EXPECT_EQ(tidyNslookupOutput(QString::fromUtf16(c.output)), QString::fromUtf16(c.shown));
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(IdCardCheckCharacter, CoversAllElevenRemainders)
 {
     const QString expected = QStringLiteral("7531X86420");
@@ -73,5 +71,3 @@ TEST(IdCardPlaceOfIssue, CutsBetweenTheMarkers)
     for (const auto &[page, place] : cases)
         EXPECT_EQ(idCardPlaceOfIssue(page), place) << page.toStdString();
 }
-
-} // namespace

@@ -12,8 +12,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 using enum ForbiddenSet;
 
 TEST(ForbiddenSetsTest, EverySetSwallowsTheCommonSetAndKeepsItsOwnCharacters)
@@ -107,5 +105,3 @@ TEST(FilterInputKeyTest, EnterRunsTheActionOnlyWhileTheGuardIsEnabled)
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(runs, 2);
 }
-
-} // namespace

@@ -11,8 +11,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 // Restores the system clock however the test ends.
 class ClockGuard
 {
@@ -77,5 +75,3 @@ TEST(Pause, ProcessesEventsWhileWaitingAndANestedPauseEndsFirst)
     EXPECT_GT(innerEndedAtRead, 0);
     EXPECT_GE(reads, innerEndedAtRead);
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 using Texts = std::optional<std::pair<QString, QString>>;
 
 TEST(TrafficRankCut, ShowsEachFigureAsWrittenOrFailsWithoutTheWholeSentence)
@@ -54,5 +52,3 @@ TEST(IndexedPagesCount, ShowsTheCountAsWrittenOrFailsWithoutTheWholeSentence)
     for (const auto &[page, count] : cases)
         EXPECT_EQ(cutIndexedPagesCount(page), count) << page.toStdString();
 }
-
-} // namespace

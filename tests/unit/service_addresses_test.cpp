@@ -6,8 +6,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(EncodeUserTextTest, EncodesOnlyWhatCannotStandInAnAddress)
 {
     // clang-format off
@@ -19,5 +17,3 @@ TEST(EncodeUserTextTest, EncodesOnlyWhatCannotStandInAnAddress)
     for (const auto &[typed, encoded] : cases)
         EXPECT_EQ(encodeUserText(typed), encoded) << typed.toStdString();
 }
-
-} // namespace

@@ -7,8 +7,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(OsReleaseName, NameAndVersionAsTheShellWouldReadThem)
 {
     const struct
@@ -29,5 +27,3 @@ TEST(OsReleaseName, NameAndVersionAsTheShellWouldReadThem)
     for (const auto &c : cases)
         EXPECT_EQ(osReleaseName(QByteArray(c.file)), c.name) << c.file;
 }
-
-} // namespace

@@ -8,8 +8,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(MobileLocation, InputIsCheckedForLengthAndNumberAlike)
 {
     const std::pair<const char *, MobileInput> rows[] = {
@@ -67,5 +65,3 @@ TEST(NumberBlockSearch, TheRangeRunsToTheNextBlockInExactDecimal)
         EXPECT_EQ(address.section(QStringLiteral("+010+"), 1), QString::fromUtf8(range)) << number;
     }
 }
-
-} // namespace

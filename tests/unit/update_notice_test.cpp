@@ -10,8 +10,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 const QString kOpen = QStringLiteral("The Newest Vision：");
 
 TEST(UpdateNotice, NewestVersionIsCutAndComparedAsExactText)
@@ -54,5 +52,3 @@ TEST(UpdateNotice, UpdateTextIsCutBetweenTheMarkerLines)
     for (const auto &[page, text] : cases)
         EXPECT_EQ(updateText(page), text) << page.toStdString();
 }
-
-} // namespace
