@@ -10,30 +10,26 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace fendrake;
 
 using enum ForbiddenSet;
 
 TEST(ForbiddenSetsTest, EverySetSwallowsTheCommonSetAndKeepsItsOwnCharacters)
 {
-    const struct
-    {
-        ForbiddenSet set;
-        QString accepted, swallowed; // swallowed beside the common set
-    } cases[] = {{Common, "aZ09.,-:;?=\"|中", ""},
-                 {Ex, "a.,中国", "\"允许输入的字符 '（，"},
-                 {QQ, "0123456789.,中", "aZ\"允许输入的字符（"},
-                 {AreaCode, "0123456789.,-", "aZxX"},
-                 {TelRange, "0123456789-", ",.aZ"},
-                 {IP, "0123456789.*", ",-aZxX"},
-                 {IDCard, "0123456789xX", "aZyY"},
-                 {Mobile, "0123456789-", ".,aZ"},
-                 {Tel, "0123456789-,.", "aZ"}};
-    for (const auto &c : cases) {
-        for (const QChar ch : QString::fromUtf16(BadInputChars) + c.swallowed)
-            EXPECT_EQ(isForbidden(c.set, ch), c.set != IP || ch != u'*') << int(c.set) << " " << int(ch.unicode());
-        for (const QChar ch : c.accepted)
-            EXPECT_FALSE(isForbidden(c.set, ch)) << int(c.set) << " accepts " << int(ch.unicode());
+    // Each set, what it accepts, and what it swallows beside the common set.
+    // clang-format off
+    const std::tuple<ForbiddenSet, QString, QString> cases[] = {
+        {Common, "aZ09.,-:;?=\"|中", ""}, {Ex, "a.,中国", "\"允许输入的字符 '（，"}, {QQ, "0123456789.,中", "aZ\"允许输入的字符（"},
+        {AreaCode, "0123456789.,-", "aZxX"}, {TelRange, "0123456789-", ",.aZ"}, {IP, "0123456789.*", ",-aZxX"},
+        {IDCard, "0123456789xX", "aZyY"}, {Mobile, "0123456789-", ".,aZ"}, {Tel, "0123456789-,.", "aZ"}};
+    // clang-format on
+    for (const auto &[set, accepted, swallowed] : cases) {
+        for (const QChar ch : QString::fromUtf16(BadInputChars) + swallowed)
+            EXPECT_EQ(isForbidden(set, ch), set != IP || ch != u'*') << int(set) << " " << int(ch.unicode());
+        for (const QChar ch : accepted)
+            EXPECT_FALSE(isForbidden(set, ch)) << int(set) << " accepts " << int(ch.unicode());
     }
 }
 
