@@ -41,30 +41,26 @@ TEST(FilterInputKeyTest, TypedAndCommittedForbiddenCharactersAreSwallowed)
         OneKey,
         Commit
     };
-    const struct
-    {
-        std::optional<ForbiddenSet> set;
-        How how; // a key press per character, one key carrying them all, or an input method's commit
-        QString typed, kept;
-    } cases[] = {{Common, KeyEach, "http://www.example-1.com", "http:www.example-1.com"},
-                 {IP, KeyEach, "192.168.*.1abc,-", "192.168.*.1"},
-                 {IDCard, KeyEach, "11010519491231002xXa", "11010519491231002xX"},
-                 {Ex, KeyEach, "中（，允国", "中国"},
-                 {Common, OneKey, "a/b（c", "abc"},
-                 {QQ, Commit, "123（允许）456，", "123456"},
-                 {std::nullopt, KeyEach, "a/b c（", "a/b c（"}};
-    for (const auto &c : cases) {
+    // How: a key press per character, one key carrying them all, or an input method's commit.
+    const std::tuple<std::optional<ForbiddenSet>, How, QString, QString> cases[] = {
+        {Common, KeyEach, "http://www.example-1.com", "http:www.example-1.com"},
+        {IP, KeyEach, "192.168.*.1abc,-", "192.168.*.1"},
+        {IDCard, KeyEach, "11010519491231002xXa", "11010519491231002xX"},
+        {Ex, KeyEach, "中（，允国", "中国"},
+        {Common, OneKey, "a/b（c", "abc"},
+        {QQ, Commit, "123（允许）456，", "123456"},
+        {std::nullopt, KeyEach, "a/b c（", "a/b c（"}};
+    for (const auto &[set, how, typed, kept] : cases) {
         QLineEdit box;
-        installKeyFilter(&box, c.set, {});
-        const QStringList parts =
-            c.how == KeyEach ? c.typed.split(QString(), Qt::SkipEmptyParts) : QStringList{c.typed};
+        installKeyFilter(&box, set, {});
+        const QStringList parts = how == KeyEach ? typed.split(QString(), Qt::SkipEmptyParts) : QStringList{typed};
         for (const QString &part : parts) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, part); // as an input method's key text
             QInputMethodEvent commit;
             commit.setCommitString(part);
-            QApplication::sendEvent(&box, c.how == Commit ? static_cast<QEvent *>(&commit) : &press);
+            QApplication::sendEvent(&box, how == Commit ? static_cast<QEvent *>(&commit) : &press);
         }
-        EXPECT_EQ(box.text(), c.kept) << c.typed.toStdString();
+        EXPECT_EQ(box.text(), kept) << typed.toStdString();
     }
 }
 
