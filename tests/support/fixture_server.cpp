@@ -16,22 +16,10 @@ namespace fendrake::test {
 
 namespace {
 
-const QByteArray kNotFoundPage = "<html><head><title>404 Not Found</title></head><body>\n"
-                                 "<h1>Not Found</h1>\n"
-                                 "<p>The requested URL was not found on this server.</p>\n"
-                                 "</body></html>\n";
+const QByteArray kNotFoundPage = "<html><head><title>404 Not Found</title></head><body>\n<h1>Not Found</h1>\n"
+                                 "<p>The requested URL was not found on this server.</p>\n</body></html>\n";
 
 constexpr size_t kChunk = 64 * 1024;
-
-FixtureReply fileReply(const QString &fixtureFile, int status)
-{
-    return {.status = status, .fixtureFile = fixtureFile};
-}
-
-FixtureReply redirectReply(const QString &location, int status)
-{
-    return {.status = status, .body = "<html><body>Moved</body></html>", .location = location};
-}
 
 QString normalisedHost(QString host)
 {
@@ -64,10 +52,9 @@ void splitTarget(const httplib::Request &request, QString *host, QString *pathAn
 
 QString RecordedRequest::header(const QString &name) const
 {
-    for (const auto &[key, value] : headers) {
+    for (const auto &[key, value] : headers)
         if (key.compare(name, Qt::CaseInsensitive) == 0)
             return value;
-    }
     return QString();
 }
 
@@ -100,10 +87,7 @@ bool FixtureServer::start(int port)
         m_server.reset();
         return false;
     }
-    {
-        const std::lock_guard lock(m_mutex);
-        m_stopping = false;
-    }
+    m_stopping = false; // no server thread runs yet
     m_thread = std::thread([this] { m_server->listen_after_bind(); });
     // stop() only reaches a server that runs: wait for it, or a quick stop would hang in accept().
     while (!m_server->is_running() && m_thread.joinable())
@@ -126,41 +110,10 @@ void FixtureServer::stop()
     m_server.reset();
 }
 
-QString FixtureServer::proxyAddress() const
-{
-    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
-}
-
-void FixtureServer::addPage(const QString &host, const QString &pathAndQuery, const QString &fixtureFile, int status)
-{
-    addReply(host, pathAndQuery, fileReply(fixtureFile, status));
-}
-
-void FixtureServer::addPrefix(const QString &host, const QString &pathPrefix, const QString &fixtureFile, int status)
-{
-    addPrefixReply(host, pathPrefix, fileReply(fixtureFile, status));
-}
-
-void FixtureServer::addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status)
-{
-    addReply(host, pathAndQuery, {.status = status, .body = body});
-}
-
-void FixtureServer::addRedirect(const QString &host, const QString &pathAndQuery, const QString &location, int status)
-{
-    addReply(host, pathAndQuery, redirectReply(location, status));
-}
-
-void FixtureServer::addReply(const QString &host, const QString &pathAndQuery, const FixtureReply &reply)
+void FixtureServer::addRoute(const QString &host, const QString &path, bool prefix, const FixtureReply &reply)
 {
     const std::lock_guard lock(m_mutex);
-    m_routes.push_back({normalisedHost(host), pathAndQuery, false, reply});
-}
-
-void FixtureServer::addPrefixReply(const QString &host, const QString &pathPrefix, const FixtureReply &reply)
-{
-    const std::lock_guard lock(m_mutex);
-    m_routes.push_back({normalisedHost(host), pathPrefix, true, reply});
+    m_routes.push_back({normalisedHost(host), path, prefix, reply});
 }
 
 bool FixtureServer::loadRouteFile(const QString &path, QString *error)
@@ -189,7 +142,9 @@ bool FixtureServer::loadRouteFile(const QString &path, QString *error)
         }
         // A redirect's third field is where it sends the client.
         const bool redirect = status >= 300 && status < 400;
-        addPrefixReply(fields[0], fields[1], redirect ? redirectReply(fields[2], status) : fileReply(fields[2], status));
+        addPrefixReply(fields[0], fields[1],
+                       redirect ? FixtureReply{.status = status, .body = kMovedPage, .location = fields[2]}
+                                : FixtureReply{.status = status, .fixtureFile = fields[2]});
     }
     return true;
 }
@@ -231,7 +186,7 @@ FixtureReply FixtureServer::replyFor(const QString &host, const QString &pathAnd
     const bool plainHost = !host.isEmpty() && !host.contains(u'/') && !host.startsWith(u'.');
     if (plainHost && !path.split(u'/').contains(QLatin1String("..")) &&
         QFileInfo(fixtures.filePath(host + path)).isFile())
-        return fileReply(host + path, 200);
+        return {.fixtureFile = host + path};
     if (knownHost || (plainHost && QFileInfo(fixtures.filePath(host)).isDir()))
         return {.status = 404, .body = kNotFoundPage};
     // As for a host that cannot be resolved.
@@ -260,9 +215,8 @@ void FixtureServer::handle(const httplib::Request &request, httplib::Response &r
     FixtureReply reply = replyFor(record.host, record.pathAndQuery);
     // A stall lasts until the server stops; a delay cut short by the stop drops the answer too.
     const bool stall = reply.behaviour == FixtureReply::Behaviour::Stall;
-    if (stall)
-        waitUnlessStopping(std::chrono::hours(24));
-    if (stall || (reply.delay.count() > 0 && !waitUnlessStopping(reply.delay)))
+    const std::chrono::milliseconds wait = stall ? std::chrono::hours(24) : reply.delay;
+    if (wait.count() > 0 && !waitUnlessStopping(wait))
         reply.behaviour = FixtureReply::Behaviour::Drop;
     answer(reply, response);
 }
@@ -272,7 +226,7 @@ void FixtureServer::answer(const FixtureReply &reply, httplib::Response &respons
     response.status = reply.status;
     if (!reply.location.isEmpty())
         response.set_header("Location", reply.location.toStdString());
-    const std::string type = reply.contentType.toStdString();
+    const std::string type = "text/html";
 
     if (reply.behaviour == FixtureReply::Behaviour::Drop) {
         // Nothing after the headers: the client sees the connection closed mid-answer.
@@ -347,8 +301,7 @@ bool ProxiedFixtureServer::startProxied()
 
 QByteArray gbkEncoded(const QString &text)
 {
-    QStringEncoder encoder("GBK");
-    return encoder.encode(text);
+    return QStringEncoder("GBK").encode(text);
 }
 
 } // namespace fendrake::test

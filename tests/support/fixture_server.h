@@ -48,7 +48,6 @@ struct FixtureReply
     int status = 200;
     QString fixtureFile{}; // read at request time, relative to the fixtures folder; overrides body
     QByteArray body{};
-    QByteArray contentType = "text/html";
     QString location{}; // Location header, for redirects
     std::chrono::milliseconds delay{0};
     qint64 fillerBytes = -1; // when not negative, that many bytes of filler are sent instead of body
@@ -77,16 +76,33 @@ public:
     // Stops fast, also with stalled or delayed answers pending. The destructor calls it.
     void stop();
 
-    int port() const { return m_port; }
-    QString proxyAddress() const;
+    QString proxyAddress() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
     QString fixturesDir() const { return m_fixturesDir; }
 
-    void addPage(const QString &host, const QString &pathAndQuery, const QString &fixtureFile, int status = 200);
-    void addPrefix(const QString &host, const QString &pathPrefix, const QString &fixtureFile, int status = 200);
-    void addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status = 200);
-    void addRedirect(const QString &host, const QString &pathAndQuery, const QString &location, int status = 302);
-    void addReply(const QString &host, const QString &pathAndQuery, const FixtureReply &reply);
-    void addPrefixReply(const QString &host, const QString &pathPrefix, const FixtureReply &reply);
+    void addPage(const QString &host, const QString &pathAndQuery, const QString &fixtureFile, int status = 200)
+    {
+        addReply(host, pathAndQuery, {.status = status, .fixtureFile = fixtureFile});
+    }
+    void addPrefix(const QString &host, const QString &pathPrefix, const QString &fixtureFile, int status = 200)
+    {
+        addPrefixReply(host, pathPrefix, {.status = status, .fixtureFile = fixtureFile});
+    }
+    void addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status = 200)
+    {
+        addReply(host, pathAndQuery, {.status = status, .body = body});
+    }
+    void addRedirect(const QString &host, const QString &pathAndQuery, const QString &location, int status = 302)
+    {
+        addReply(host, pathAndQuery, {.status = status, .body = kMovedPage, .location = location});
+    }
+    void addReply(const QString &host, const QString &pathAndQuery, const FixtureReply &reply)
+    {
+        addRoute(host, pathAndQuery, false, reply);
+    }
+    void addPrefixReply(const QString &host, const QString &pathPrefix, const FixtureReply &reply)
+    {
+        addRoute(host, pathPrefix, true, reply);
+    }
 
     // Prefix routes from a file: one "host path-prefix fixture-file [status]" per line, blank
     // lines and lines starting with '#' skipped; with a 3xx status the third field is the
@@ -99,12 +115,14 @@ public:
 private:
     struct Route
     {
-        QString host;
-        QString path;
+        QString host, path;
         bool prefix;
         FixtureReply reply;
     };
 
+    static constexpr const char *kMovedPage = "<html><body>Moved</body></html>";
+
+    void addRoute(const QString &host, const QString &path, bool prefix, const FixtureReply &reply);
     void handle(const httplib::Request &request, httplib::Response &response);
     FixtureReply replyFor(const QString &host, const QString &pathAndQuery) const;
     bool waitUnlessStopping(std::chrono::milliseconds delay);

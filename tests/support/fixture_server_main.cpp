@@ -25,18 +25,18 @@ int main(int argc, char **argv)
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
     fendrake::test::FixtureServer server;
-    for (int i = 2; i < argc; ++i) {
+    QStringList routeFiles;
+    for (int i = 2; i < argc; ++i)
+        routeFiles.append(QString::fromLocal8Bit(argv[i]));
+    const QString demoRoutes = QDir(server.fixturesDir()).filePath(QStringLiteral("demo-routes.txt"));
+    if (QFile::exists(demoRoutes))
+        routeFiles.append(demoRoutes);
+    for (const QString &routeFile : routeFiles) {
         QString error;
-        if (!server.loadRouteFile(QString::fromLocal8Bit(argv[i]), &error)) {
+        if (!server.loadRouteFile(routeFile, &error)) {
             std::fprintf(stderr, "fixture-server: %s\n", qPrintable(error));
             return 1;
         }
-    }
-    const QString routeFile = QDir(server.fixturesDir()).filePath(QStringLiteral("demo-routes.txt"));
-    QString error;
-    if (QFile::exists(routeFile) && !server.loadRouteFile(routeFile, &error)) {
-        std::fprintf(stderr, "fixture-server: %s\n", qPrintable(error));
-        return 1;
     }
     if (!server.start(port)) {
         std::fprintf(stderr, "fixture-server: cannot listen on 127.0.0.1:%d\n", port);

@@ -5,16 +5,9 @@
 
 #include <ostream>
 
-// Readable QString values in GoogleTest failure messages (found by argument-dependent lookup).
+// Readable QString values in GoogleTest failure messages (found by argument-dependent lookup); lists of
+// them print element by element through it.
 inline void PrintTo(const QString &text, std::ostream *out)
 {
     *out << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList &list, std::ostream *out)
-{
-    *out << '{';
-    for (qsizetype i = 0; i < list.size(); ++i)
-        *out << (i ? ", \"" : "\"") << list[i].toStdString() << '"';
-    *out << '}';
 }

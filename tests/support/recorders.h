@@ -21,8 +21,13 @@ struct RecordedMessage
 class MessageRecorder
 {
 public:
-    MessageRecorder();
-    ~MessageRecorder();
+    MessageRecorder()
+        : m_previous(setMessageBoxHandler([this](MessageIcon icon, const QString &title, const QString &text) {
+              m_messages.push_back({icon, title, text});
+          }))
+    {
+    }
+    ~MessageRecorder() { setMessageBoxHandler(m_previous); }
     MessageRecorder(const MessageRecorder &) = delete;
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
@@ -38,8 +43,11 @@ private:
 class ShellOpenRecorder
 {
 public:
-    ShellOpenRecorder();
-    ~ShellOpenRecorder();
+    ShellOpenRecorder()
+        : m_previous(setShellOpenHandler([this](const QString &address) { m_addresses.append(address); }))
+    {
+    }
+    ~ShellOpenRecorder() { setShellOpenHandler(m_previous); }
     ShellOpenRecorder(const ShellOpenRecorder &) = delete;
     ShellOpenRecorder &operator=(const ShellOpenRecorder &) = delete;
 

@@ -11,8 +11,15 @@ namespace fendrake::test {
 class ScopedFetchLimits
 {
 public:
-    ScopedFetchLimits(std::chrono::milliseconds connectTimeout, std::chrono::milliseconds totalTimeout);
-    ~ScopedFetchLimits();
+    ScopedFetchLimits(std::chrono::milliseconds connectTimeout, std::chrono::milliseconds totalTimeout)
+        : m_saved(fetchLimits())
+    {
+        FetchLimits limits = m_saved;
+        limits.connectTimeout = connectTimeout;
+        limits.totalTimeout = totalTimeout;
+        setFetchLimits(limits);
+    }
+    ~ScopedFetchLimits() { setFetchLimits(m_saved); }
     ScopedFetchLimits(const ScopedFetchLimits &) = delete;
     ScopedFetchLimits &operator=(const ScopedFetchLimits &) = delete;
 

@@ -8,10 +8,8 @@
 
 using namespace fendrake;
 
-namespace {
-
 // The figures in reading order, joined by "|", up to the first that could not be cut.
-QString figuresOf(const QString &text)
+static QString figuresOf(const QString &text)
 {
     const CelebrityFigures f = celebrityFigures(text);
     QStringList read;
@@ -50,5 +48,3 @@ TEST(CelebrityFollowerCaption, DropsTheLinkWordsOneAfterTheOtherThenEveryBlank)
     for (const auto &[value, caption] : cases)
         EXPECT_EQ(celebrityFollowerCaption(QString::fromUtf8(value)), QString::fromUtf8(caption)) << value;
 }
-
-} // namespace

@@ -11,8 +11,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(WhoisRewrite, TranslatesLabelsInTableOrderWithTheirLetterCase)
 {
     const std::pair<const char *, const char *> cases[] = {
@@ -69,5 +67,3 @@ TEST(WhoisAddress, PastedTextNeverChangesTheAddressStructure)
         EXPECT_TRUE(url.path(QUrl::FullyEncoded).startsWith(QStringLiteral("/whois/"))) << domain;
     }
 }
-
-} // namespace

@@ -11,8 +11,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 using Result = std::variant<QString, FileHashError::Kind>;
 
 class FileHashTest : public ::testing::Test
@@ -70,5 +68,3 @@ TEST_F(FileHashTest, MissingUnreadableAndSpecialFilesFail)
         EXPECT_EQ(hash(locked), Result(Unreadable));
     }
 }
-
-} // namespace

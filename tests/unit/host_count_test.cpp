@@ -5,8 +5,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(HostName, OnlyLettersDigitsDotsAndInnerHyphensPass)
 {
     const std::pair<const char *, bool> cases[] = {
@@ -18,11 +16,7 @@ TEST(HostName, OnlyLettersDigitsDotsAndInnerHyphensPass)
 
 TEST(NslookupTidying, RemovesBlanksAndTabsAndPutsTheHeadingOnItsOwnLine)
 {
-    const struct
-    {
-        const char16_t *output;
-        const char16_t *shown;
-    } cases[] = {
+    const std::pair<const char16_t *, const char16_t *> cases[] = {
         // Two addresses: the second stands on a continuation line indented by a TAB and blanks.
         {u"Server:  UnKnown\r\nAddress:  192.0.2.53\r\n\r\nNon-authoritative answer:\r\n"
          u"Name:    www.example.com\r\nAddresses:  192.0.2.10\r\n\t  192.0.2.11\r\n\r\n",
@@ -35,8 +29,6 @@ TEST(NslookupTidying, RemovesBlanksAndTabsAndPutsTheHeadingOnItsOwnLine)
         {u"Addresses: 192.0.2.1", u"服务器主机信息：\r\n192.0.2.1\r\n"},
         {u"", u""},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(tidyNslookupOutput(QString::fromUtf16(c.output)), QString::fromUtf16(c.shown));
+    for (const auto &[output, shown] : cases)
+        EXPECT_EQ(tidyNslookupOutput(QString::fromUtf16(output)), QString::fromUtf16(shown));
 }
-
-} // namespace

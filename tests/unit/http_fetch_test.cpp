@@ -1,6 +1,5 @@
 #include "app/services/http_fetch.h"
 
-#include "closed_port.h"
 #include "fixture_server.h"
 #include "qt_printers.h"
 #include "scoped_fetch_limits.h"
@@ -8,37 +7,22 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <memory>
-#include <thread>
+#include <future>
+#include <optional>
 #include <vector>
 
 using namespace fendrake;
 using test::FixtureReply;
 using namespace std::chrono_literals;
 
-namespace {
-
-QString address(const QString &pathAndQuery)
-{
-    return QStringLiteral("http://fixture.test") + pathAndQuery;
-}
+const auto address = [](const QString &path) { return QStringLiteral("http://fixture.test") + path; };
 
 class HttpFetchTest : public ::testing::Test
 {
 protected:
     void SetUp() override { ASSERT_TRUE(m_server.startProxied()); }
 
-    void reply(const QString &path, FixtureReply::Behaviour behaviour, const QByteArray &body = {},
-               std::chrono::milliseconds delay = 0ms, qint64 fillerBytes = -1, bool chunked = false)
-    {
-        FixtureReply reply;
-        reply.behaviour = behaviour;
-        reply.body = body;
-        reply.delay = delay;
-        reply.fillerBytes = fillerBytes;
-        reply.chunked = chunked;
-        m_server.addReply("fixture.test", path, reply);
-    }
+    void reply(const QString &path, const FixtureReply &reply) { m_server.addReply("fixture.test", path, reply); }
 
     const test::ScopedFetchLimits m_limits{2s, 2s};
     test::ProxiedFixtureServer m_server;
@@ -47,7 +31,7 @@ protected:
 TEST_F(HttpFetchTest, PagesOfEveryStatusGiveTheirGbkDecodedText)
 {
     m_server.addBody("fixture.test", "/busy", "<p>\xB7\xFE\xCE\xF1\xC6\xF7\xC3\xA6</p>", 500);
-    reply("/slow", FixtureReply::Behaviour::Answer, "late", 300ms); // within the limit
+    reply("/slow", {.body = "late", .delay = 300ms}); // within the limit
     const std::pair<const char *, QString> cases[] = {
         {"/gbk.html", "域名信息查询\r\n域名：\texample.cn\r\n注册商：\t某某网络有限公司\r\n查询完毕 ，谢谢使用。"},
         {"/missing.html", "Not Found\r\nThe requested URL was not found on this server."},
@@ -79,8 +63,8 @@ TEST_F(HttpFetchTest, BodyUpToTheLimitPassesAndOneByteMoreFails)
     setFetchLimits(limits);
     for (const bool chunked : {false, true}) {
         SCOPED_TRACE(chunked ? "chunked" : "with length");
-        reply("/exact", FixtureReply::Behaviour::Answer, {}, 0ms, 1000, chunked);
-        reply("/over", FixtureReply::Behaviour::Answer, {}, 0ms, 1001, chunked);
+        reply("/exact", {.fillerBytes = 1000, .chunked = chunked});
+        reply("/over", {.fillerBytes = 1001, .chunked = chunked});
         EXPECT_EQ(fetchPage(address("/exact")).body, QByteArray(1000, 'x'));
         EXPECT_THROW(fetchPage(address("/over")), FetchError);
     }
@@ -91,21 +75,26 @@ TEST_F(HttpFetchTest, BodyUpToTheLimitPassesAndOneByteMoreFails)
 TEST_F(HttpFetchTest, FailuresThrowAndNeverHang)
 {
     using enum FixtureReply::Behaviour;
-    reply("/stall", Stall);
-    reply("/cut", CutOff, QByteArray(10000, 'a'));
-    reply("/drop", Drop);
+    reply("/stall", {.behaviour = Stall});
+    reply("/cut", {.behaviour = CutOff, .body = QByteArray(10000, 'a')});
+    reply("/drop", {.behaviour = Drop});
     m_server.addRedirect("fixture.test", "/loop-a", address("/loop-b"));
     m_server.addRedirect("fixture.test", "/loop-b", address("/loop-a"));
     m_server.addRedirect("fixture.test", "/to-file", "file:///etc/passwd");
-    const QByteArray refused = (test::closedLocalAddress() + "/").toUtf8(); // reached without the proxy
-    ASSERT_NE(refused, "/");
+    QString refused; // a loopback port that listened a moment ago, reached without the proxy
+    {
+        test::FixtureServer gone;
+        ASSERT_TRUE(gone.start());
+        refused = gone.proxyAddress() + "/";
+    }
     // Paths are asked of the fixture host.
-    for (const QString failing : {"/stall", "/cut", "/drop", "/loop-a", "/to-file", "http://no-such-host.test/",
-                                  "ftp://fixture.test/file.txt", "file:///etc/passwd", "", refused.constData()}) {
+    for (const QString &failing :
+         QStringList{"/stall", "/cut", "/drop", "/loop-a", "/to-file", "http://no-such-host.test/",
+                     "ftp://fixture.test/file.txt", "file:///etc/passwd", "", refused}) {
         SCOPED_TRACE(failing.toStdString());
-        std::unique_ptr<test::ScopedProxyEnvironment> direct;
-        if (failing == QString::fromUtf8(refused))
-            direct = std::make_unique<test::ScopedProxyEnvironment>(QString());
+        std::optional<test::ScopedProxyEnvironment> direct;
+        if (failing == refused)
+            direct.emplace(QString());
         const auto start = std::chrono::steady_clock::now();
         EXPECT_THROW(GetHttpText(failing.startsWith(u'/') ? address(failing) : failing), FetchError);
         EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
@@ -114,19 +103,11 @@ TEST_F(HttpFetchTest, FailuresThrowAndNeverHang)
 
 TEST_F(HttpFetchTest, FetchesOnSeveralThreadsAtOnce)
 {
-    std::vector<QString> texts(6);
-    std::vector<std::thread> threads;
-    for (QString &text : texts)
-        threads.emplace_back([&text] {
-            try {
-                text = GetHttpText(address("/gbk.html"));
-            } catch (const FetchError &) {
-            }
-        });
-    for (std::thread &thread : threads)
-        thread.join();
-    for (const QString &text : texts)
-        EXPECT_TRUE(text.startsWith(QStringLiteral("域名信息查询")));
+    std::vector<std::future<QString>> texts;
+    for (int i = 0; i < 6; ++i)
+        texts.push_back(std::async(std::launch::async, [] { return GetHttpText(address("/gbk.html")); }));
+    for (std::future<QString> &text : texts)
+        EXPECT_TRUE(text.get().startsWith(QStringLiteral("域名信息查询"))); // a FetchError fails the test
 }
 
 TEST(DecodeGbkTest, InvalidBytesReadAsQuestionMarksAndNeverCrash)
@@ -146,5 +127,3 @@ TEST(DecodeGbkTest, InvalidBytesReadAsQuestionMarksAndNeverCrash)
         everyPair.append(char(pair >> 8)).append(char(pair & 0xFF));
     EXPECT_FALSE(decodeGbk(everyPair).isEmpty());
 }
-
-} // namespace

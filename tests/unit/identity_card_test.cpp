@@ -6,8 +6,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(IdCardCheckCharacter, CoversAllElevenRemainders)
 {
     const QString expected = QStringLiteral("7531X86420");
@@ -19,18 +17,13 @@ TEST(IdCardCheckCharacter, CoversAllElevenRemainders)
 TEST(IdCardInput, AcceptsOnlyEighteenWithSeventeenAsciiDigits)
 {
     // The check place is judged later, not by the input rule.
-    const std::pair<const char *, bool> cases[] = {{"11010519491231002X", true},
-                                                   {"11010519491231002x", true},
-                                                   {"110105194912310021", true},
-                                                   {"11010519491231002?", true},
-                                                   {"", false},
-                                                   {"11010519491231002", false},
-                                                   {"11010519491231002X1", false},
-                                                   {"1101051949x231002X", false},
-                                                   {"1101051949A231002X", false},
-                                                   {"11010519491231００2X", false},
-                                                   {" 1010519491231002X", false},
-                                                   {"١١010519491231002X", false}};
+    // clang-format off
+    const std::pair<const char *, bool> cases[] = {
+        {"11010519491231002X", true},   {"11010519491231002x", true},  {"110105194912310021", true},
+        {"11010519491231002?", true},   {"", false},                   {"11010519491231002", false},
+        {"11010519491231002X1", false}, {"1101051949x231002X", false}, {"1101051949A231002X", false},
+        {"11010519491231００2X", false}, {" 1010519491231002X", false}, {"١١010519491231002X", false}};
+    // clang-format on
     for (const auto &[text, accepted] : cases)
         EXPECT_EQ(isIdCardInput(QString::fromUtf8(text)), accepted) << text;
 }
@@ -78,5 +71,3 @@ TEST(IdCardPlaceOfIssue, CutsBetweenTheMarkers)
     for (const auto &[page, place] : cases)
         EXPECT_EQ(idCardPlaceOfIssue(page), place) << page.toStdString();
 }
-
-} // namespace

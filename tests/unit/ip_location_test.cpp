@@ -7,8 +7,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(IpForm, LengthDotsAndPartRangesDecideValidity)
 {
     using enum IpForm;
@@ -40,5 +38,3 @@ TEST(IpLocationCut, KeepsTheOpeningMarkerAndDropsFourCharactersBeforeTheClosingO
     for (const auto &[page, cut] : cases)
         EXPECT_EQ(cutIpLocation(page), cut) << page.toStdString();
 }
-
-} // namespace

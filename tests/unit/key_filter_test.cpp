@@ -10,32 +10,26 @@
 
 #include <gtest/gtest.h>
 
-using namespace fendrake;
+#include <tuple>
 
-namespace {
+using namespace fendrake;
 
 using enum ForbiddenSet;
 
 TEST(ForbiddenSetsTest, EverySetSwallowsTheCommonSetAndKeepsItsOwnCharacters)
 {
-    const struct
-    {
-        ForbiddenSet set;
-        QString accepted, swallowed; // swallowed beside the common set
-    } cases[] = {{Common, "aZ09.,-:;?=\"|中", ""},
-                 {Ex, "a.,中国", "\"允许输入的字符 '（，"},
-                 {QQ, "0123456789.,中", "aZ\"允许输入的字符（"},
-                 {AreaCode, "0123456789.,-", "aZxX"},
-                 {TelRange, "0123456789-", ",.aZ"},
-                 {IP, "0123456789.*", ",-aZxX"},
-                 {IDCard, "0123456789xX", "aZyY"},
-                 {Mobile, "0123456789-", ".,aZ"},
-                 {Tel, "0123456789-,.", "aZ"}};
-    for (const auto &c : cases) {
-        for (const QChar ch : QString::fromUtf16(BadInputChars) + c.swallowed)
-            EXPECT_EQ(isForbidden(c.set, ch), c.set != IP || ch != u'*') << int(c.set) << " " << int(ch.unicode());
-        for (const QChar ch : c.accepted)
-            EXPECT_FALSE(isForbidden(c.set, ch)) << int(c.set) << " accepts " << int(ch.unicode());
+    // Each set, what it accepts, and what it swallows beside the common set.
+    // clang-format off
+    const std::tuple<ForbiddenSet, QString, QString> cases[] = {
+        {Common, "aZ09.,-:;?=\"|中", ""}, {Ex, "a.,中国", "\"允许输入的字符 '（，"}, {QQ, "0123456789.,中", "aZ\"允许输入的字符（"},
+        {AreaCode, "0123456789.,-", "aZxX"}, {TelRange, "0123456789-", ",.aZ"}, {IP, "0123456789.*", ",-aZxX"},
+        {IDCard, "0123456789xX", "aZyY"}, {Mobile, "0123456789-", ".,aZ"}, {Tel, "0123456789-,.", "aZ"}};
+    // clang-format on
+    for (const auto &[set, accepted, swallowed] : cases) {
+        for (const QChar ch : QString::fromUtf16(BadInputChars) + swallowed)
+            EXPECT_EQ(isForbidden(set, ch), set != IP || ch != u'*') << int(set) << " " << int(ch.unicode());
+        for (const QChar ch : accepted)
+            EXPECT_FALSE(isForbidden(set, ch)) << int(set) << " accepts " << int(ch.unicode());
     }
 }
 
@@ -47,30 +41,26 @@ TEST(FilterInputKeyTest, TypedAndCommittedForbiddenCharactersAreSwallowed)
         OneKey,
         Commit
     };
-    const struct
-    {
-        std::optional<ForbiddenSet> set;
-        How how; // a key press per character, one key carrying them all, or an input method's commit
-        QString typed, kept;
-    } cases[] = {{Common, KeyEach, "http://www.example-1.com", "http:www.example-1.com"},
-                 {IP, KeyEach, "192.168.*.1abc,-", "192.168.*.1"},
-                 {IDCard, KeyEach, "11010519491231002xXa", "11010519491231002xX"},
-                 {Ex, KeyEach, "中（，允国", "中国"},
-                 {Common, OneKey, "a/b（c", "abc"},
-                 {QQ, Commit, "123（允许）456，", "123456"},
-                 {std::nullopt, KeyEach, "a/b c（", "a/b c（"}};
-    for (const auto &c : cases) {
+    // How: a key press per character, one key carrying them all, or an input method's commit.
+    const std::tuple<std::optional<ForbiddenSet>, How, QString, QString> cases[] = {
+        {Common, KeyEach, "http://www.example-1.com", "http:www.example-1.com"},
+        {IP, KeyEach, "192.168.*.1abc,-", "192.168.*.1"},
+        {IDCard, KeyEach, "11010519491231002xXa", "11010519491231002xX"},
+        {Ex, KeyEach, "中（，允国", "中国"},
+        {Common, OneKey, "a/b（c", "abc"},
+        {QQ, Commit, "123（允许）456，", "123456"},
+        {std::nullopt, KeyEach, "a/b c（", "a/b c（"}};
+    for (const auto &[set, how, typed, kept] : cases) {
         QLineEdit box;
-        installKeyFilter(&box, c.set, {});
-        const QStringList parts =
-            c.how == KeyEach ? c.typed.split(QString(), Qt::SkipEmptyParts) : QStringList{c.typed};
+        installKeyFilter(&box, set, {});
+        const QStringList parts = how == KeyEach ? typed.split(QString(), Qt::SkipEmptyParts) : QStringList{typed};
         for (const QString &part : parts) {
             QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, part); // as an input method's key text
             QInputMethodEvent commit;
             commit.setCommitString(part);
-            QApplication::sendEvent(&box, c.how == Commit ? static_cast<QEvent *>(&commit) : &press);
+            QApplication::sendEvent(&box, how == Commit ? static_cast<QEvent *>(&commit) : &press);
         }
-        EXPECT_EQ(box.text(), c.kept) << c.typed.toStdString();
+        EXPECT_EQ(box.text(), kept) << typed.toStdString();
     }
 }
 
@@ -107,5 +97,3 @@ TEST(FilterInputKeyTest, EnterRunsTheActionOnlyWhileTheGuardIsEnabled)
     QTest::keyClick(&box, Qt::Key_Return);
     EXPECT_EQ(runs, 2);
 }
-
-} // namespace

@@ -10,8 +10,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(MessageBoxTest, ShowsPlainTextLinesWithOkOnlyAndAnUntitledBoxIsTitledFendrakeWithoutIcon)
 {
     const std::tuple<MessageIcon, QString, QMessageBox::Icon, QString> cases[] = {
@@ -35,5 +33,3 @@ TEST(MessageBoxTest, ShowsPlainTextLinesWithOkOnlyAndAnUntitledBoxIsTitledFendra
     EXPECT_EQ(recorder.messages()[0].icon, MessageIcon::None);
     EXPECT_EQ(recorder.messages()[0].title, QStringLiteral("Fendrake"));
 }
-
-} // namespace

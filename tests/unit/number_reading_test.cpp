@@ -14,8 +14,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::nullopt_t kNo = std::nullopt;
 
@@ -56,7 +54,7 @@ TEST(ReadLeadingNumberTest, TakesTheLongestNumberAtTheStart)
 }
 
 // A locale with a decimal comma: an installed one, else one compiled into a scratch folder.
-bool useDecimalCommaLocale(const QTemporaryDir &scratch)
+static bool useDecimalCommaLocale(const QTemporaryDir &scratch)
 {
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
         return true;
@@ -86,5 +84,3 @@ TEST(NumberReadingTest, DecimalPointIsAFullStopWhateverTheLocale)
     EXPECT_DOUBLE_EQ(leading, 1.5);
     EXPECT_EQ(strict, 2.5);
 }
-
-} // namespace

@@ -7,11 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 using namespace fendrake;
-
-namespace {
 
 // Restores the system clock however the test ends.
 class ClockGuard
@@ -42,24 +41,21 @@ TEST(Pause, ZeroNegativeAndNanReturnAtOnceWithoutProcessingEvents)
 // The clock counts whole seconds, so a pause of N seconds lasts between N - 1 and N of them.
 TEST(Pause, EndsWhenTheWallClockPassesTheTargetEvenIfSetBackOrForward)
 {
-    const struct
-    {
-        double seconds;
-        std::vector<qint64> readings; // the clock's answers in order
-        int reads;                    // how many the pause takes
-    } cases[] = {{1, {100, 100, 100, 101}, 4},
-                 {5, {100, 100, 104, 105}, 4},
-                 {2.5, {100, 100, 102, 103}, 4},
-                 {1, {100, 100, 90, 95, 100, 101}, 6}, // set back: lengthens
-                 {1, {100, 100, 500}, 3}};             // set forward: ends at the next pass
-    for (const auto &c : cases) {
+    // The pause, the clock's answers in order, and how many the pause takes.
+    const std::tuple<double, std::vector<qint64>, int> cases[] = {
+        {1, {100, 100, 100, 101}, 4},
+        {5, {100, 100, 104, 105}, 4},
+        {2.5, {100, 100, 102, 103}, 4},
+        {1, {100, 100, 90, 95, 100, 101}, 6}, // set back: lengthens
+        {1, {100, 100, 500}, 3}};             // set forward: ends at the next pass
+    for (const auto &[seconds, readings, expectedReads] : cases) {
         int reads = 0;
         ClockGuard guard([&] {
             const auto i = static_cast<size_t>(reads++);
-            return i < c.readings.size() ? c.readings[i] : c.readings.back() + 1000;
+            return i < readings.size() ? readings[i] : readings.back() + 1000;
         });
-        Pause(c.seconds);
-        EXPECT_EQ(reads, c.reads) << c.seconds << " " << c.readings.size();
+        Pause(seconds);
+        EXPECT_EQ(reads, expectedReads) << seconds << " " << readings.size();
     }
 }
 
@@ -77,5 +73,3 @@ TEST(Pause, ProcessesEventsWhileWaitingAndANestedPauseEndsFirst)
     EXPECT_GT(innerEndedAtRead, 0);
     EXPECT_GE(reads, innerEndedAtRead);
 }
-
-} // namespace

@@ -6,8 +6,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(QqRequestNumber, TakesFiveToTenCharactersOfAWholeNumberWrittenBackWithoutExponent)
 {
     // "typed>sent", nothing sent when refused; "9.99999e99" is whole but beyond 64 bits.
@@ -17,5 +15,3 @@ TEST(QqRequestNumber, TakesFiveToTenCharactersOfAWholeNumberWrittenBackWithoutEx
         EXPECT_EQ(qqRequestNumber(c[0]).value_or(QString()), c[1]) << row;
     }
 }
-
-} // namespace

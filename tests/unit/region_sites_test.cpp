@@ -13,8 +13,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 using namespace Qt::Literals::StringLiterals;
 
 TEST(RegionSites, AddressesAreSharedOnlyWhereNamed)
@@ -62,5 +60,3 @@ TEST(RegionSites, ListsAndTablesDifferOnlyByTheKnownNames)
         EXPECT_EQ(difference, differing);
     }
 }
-
-} // namespace

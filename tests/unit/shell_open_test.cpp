@@ -11,8 +11,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(ShellOpenUrlTest, PathsBecomeFileUrlsAndAddressesKeepTheirScheme)
 {
     QTemporaryDir dir;
@@ -33,5 +31,3 @@ TEST(ShellOpenUrlTest, PathsBecomeFileUrlsAndAddressesKeepTheirScheme)
     for (const auto &[address, url] : cases)
         EXPECT_EQ(shellOpenUrl(address).toString(), url);
 }
-
-} // namespace

@@ -9,8 +9,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(ShopScore, EveryRuleMovesTheScoreAndEachBandStartsAtItsLowerBound)
 {
     // Protected, penalised, both comparison boxes ticked, G 1000, S 2000, U 35: 100 - 47 - 4 + 1 - 7 = 43,
@@ -96,5 +94,3 @@ TEST(ShopEvaluation, RequiredFieldsAreSellerCreditThenGoodThenBadRatings)
     for (const auto &[seller, good, bad, message] : rows)
         EXPECT_EQ(missingShopField(seller, good, bad).value_or(QString()), QString::fromUtf8(message));
 }
-
-} // namespace

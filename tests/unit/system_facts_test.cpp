@@ -7,15 +7,9 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(OsReleaseName, NameAndVersionAsTheShellWouldReadThem)
 {
-    const struct
-    {
-        const char *file;
-        std::optional<QString> name;
-    } cases[] = {
+    const std::pair<const char *, std::optional<QString>> cases[] = {
         {"PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\nNAME=\"Debian GNU/Linux\"\nVERSION_ID=\"12\"\n"
          "VERSION=\"12 (bookworm)\"\nID=debian\n",
          QStringLiteral("Debian GNU/Linux 12 (bookworm)")},
@@ -26,8 +20,6 @@ TEST(OsReleaseName, NameAndVersionAsTheShellWouldReadThem)
         {"ID=debian\n=broken\nNAME=\n", std::nullopt},
         {"", std::nullopt},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(osReleaseName(QByteArray(c.file)), c.name) << c.file;
+    for (const auto &[file, name] : cases)
+        EXPECT_EQ(osReleaseName(QByteArray(file)), name) << file;
 }
-
-} // namespace

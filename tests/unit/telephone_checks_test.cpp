@@ -8,8 +8,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 TEST(MobileLocation, InputIsCheckedForLengthAndNumberAlike)
 {
     const std::pair<const char *, MobileInput> rows[] = {
@@ -55,19 +53,15 @@ TEST(TelephoneLocation, ANoticeAnywhereWinsOverTheDistrictCut)
 
 TEST(NumberBlockSearch, TheRangeRunsToTheNextBlockInExactDecimal)
 {
+    // clang-format off
     const std::pair<const char *, const char *> rows[] = {
-        {"12345678", "12340000...12350000"},
-        {"12399999", "12390000...12400000"},
-        {"01234567", "01230000...1240000"},
-        {"1234", "0000...10000"},
-        {"99999999999999999999", "99999999999999990000...100000000000000000000"},
-        {"-12345678", "-12340000...-12330000"},
-        {"123", ""}};
+        {"12345678", "12340000...12350000"},  {"12399999", "12390000...12400000"}, {"01234567", "01230000...1240000"},
+        {"1234", "0000...10000"},             {"-12345678", "-12340000...-12330000"}, {"123", ""},
+        {"99999999999999999999", "99999999999999990000...100000000000000000000"}};
+    // clang-format on
     for (const auto &[number, range] : rows) {
         // The search words end with the area code and the range.
         const QString address = numberBlockSearchAddress("010", number).value_or(QString());
         EXPECT_EQ(address.section(QStringLiteral("+010+"), 1), QString::fromUtf8(range)) << number;
     }
 }
-
-} // namespace

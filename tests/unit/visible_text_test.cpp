@@ -8,8 +8,6 @@
 
 using namespace fendrake;
 
-namespace {
-
 // Each group of rows pins one of the converter's rules, on which the checks' fixed offsets depend.
 TEST(VisibleTextTest, FollowsTheConverterRules)
 {
@@ -114,5 +112,3 @@ TEST(VisibleTextTest, DocumentGivesTextTitleAndResolvedLinksInOrder)
               QStringList({"http://site.test/x?q=1", "http://site.test/dir/y.html", "http://other.test/z",
                            "http://site.test/dir/page.html", "http://site.test/x?q=1"}));
 }
-
-} // namespace
