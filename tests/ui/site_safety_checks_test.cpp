@@ -9,15 +9,12 @@ namespace fendrake {
 namespace {
 
 // The ICP filing search, URL safety and page-trojan checks, as the user drives them.
+// host: the filing search listens on 8080, so the proxy sees the port in it; refusal: the first line of the message
+// for an input too short (empty: every input is sent); failure: the first line of the failure path's message.
 struct Check
 {
-    const char *feature;
-    const char *input;
-    const char *button;
-    QString host; // the filing search listens on 8080: the proxy sees the port in the host
-    QString query;
-    QString refusal; // the first line of the message for an input too short; empty: every input is sent
-    QString failure; // the first line of the failure path's message
+    const char *feature, *input, *button;
+    QString host, query, refusal, failure;
 };
 
 // clang-format off
@@ -72,12 +69,6 @@ protected:
         });
     }
 
-    void serve(const Check &check, const QString &input, const QString &pageText)
-    {
-        m_server.addBody(check.host, check.query + input,
-                         test::gbkEncoded("<html><body><div>" + pageText + "</div></body></html>"));
-    }
-
     // Exactly one message box whose first line is that text; none for an empty text.
     void expectMessage(const QString &text) const
     {
@@ -92,33 +83,27 @@ protected:
 struct Case
 {
     const Check &check;
-    QString in;
-    QString out;
+    QString in, out;
     bool fails = false;
 };
 
 TEST_F(SiteSafetyChecks, EnterTestsTheInputAsTypedThenSendsAndShowsItCleaned)
 {
     // out: the box after the query and, unless refused by the length test, the address's end.
+    // clang-format off
     const Case rows[] = {
-        {kIcp, "abc", "abc", true},
-        {kIcp, "abcd", "abcd"},
-        {kIcp, "www.", ""},
-        {kIcp, "http://www.example.com", "example.com"},
-        {kIcp, "HTTP://WWW.EXAMPLE.COM", "//EXAMPLE.COM"},
+        {kIcp, "abc", "abc", true}, {kIcp, "abcd", "abcd"}, {kIcp, "www.", ""},
+        {kIcp, "http://www.example.com", "example.com"}, {kIcp, "HTTP://WWW.EXAMPLE.COM", "//EXAMPLE.COM"},
         {kIcp, "Http://Www.example.com", "Http://Www.example.com"},
         {kIcp, "hwww.ttp://a.cn", "a.cn"}, // each step reads what the one before left
-        {kUs, "abcd", "abcd", true},
-        {kUs, "abcde", "abcde"},
-        {kUs, "http://a.cn/", "a.cn"},
-        {kUs, "http://a.cn//", "a.cn/"},
-        {kUs, "HTTP://A.CN/", "HTTP://A.CN"},
-        {kUs, "http://", ""},
-        {kGm, "", ""},
+        {kUs, "abcd", "abcd", true}, {kUs, "abcde", "abcde"}, {kUs, "http://a.cn/", "a.cn"},
+        {kUs, "http://a.cn//", "a.cn/"}, {kUs, "HTTP://A.CN/", "HTTP://A.CN"}, {kUs, "http://", ""}, {kGm, "", ""},
     };
-    m_server.addPrefix(kIcp.host, kIcp.query, QStringLiteral("icp.fendrake.net/filed.html"));
-    m_server.addPrefix(kUs.host, kUs.query, QStringLiteral("safe.fendrake.net/safe.html"));
-    m_server.addPrefix(kGm.host, kGm.query, QStringLiteral("trojan.fendrake.net/clean.html"));
+    // clang-format on
+    for (const auto &[check, page] : {std::pair(&kIcp, "icp.fendrake.net/filed.html"),
+                                      {&kUs, "safe.fendrake.net/safe.html"},
+                                      {&kGm, "trojan.fendrake.net/clean.html"}})
+        m_server.addPrefix(check->host, check->query, page);
     ASSERT_TRUE(test::showActive(m_form.get()));
     for (const Case &row : rows) {
         SCOPED_TRACE(row.in.toStdString());
@@ -143,6 +128,7 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
     const QString block = QStringLiteral("恶意行为：钓鱼或诈骗 大量弹窗");
     const QString usFailed = QStringLiteral("出错了 imgNoKnow 000000");
     // in: the page text; out: what the panel shows (see shown).
+    // clang-format off
     const Case rows[] = {
         {kIcp, "本站已备案，另见未备案名单", "备案状态：已备案 准备就绪"},
         {kIcp, "该网站未备案。已备案网站请见列表", "备案状态：未备案 准备就绪"},
@@ -152,19 +138,19 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
         {kUs, kUnsafe + block, usFailed, true},
         {kUs, "没有任何结果。" + kSafe, "查询完毕 imgNoKnow 000000"},
         {kUs, "网站安全中心", usFailed, true}, // no verdict at all
-        {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"},
-        {kGm, "当前状态： 安全", "当前状态："},
+        {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"}, {kGm, "当前状态： 安全", "当前状态："},
         {kGm, "当前状态：发现挂马", "当前状态：发现挂马"},
     };
+    // clang-format on
     int site = 0;
     for (const Case &row : rows) {
         SCOPED_TRACE(row.in.toStdString());
         const QString address = QStringLiteral("site%1.cn").arg(++site);
-        serve(row.check, address, row.in);
+        m_server.addBody(row.check.host, row.check.query + address,
+                         test::gbkEncoded("<html><body><div>" + row.in + "</div></body></html>"));
         start(row.check, address);
-        if (&row.check == &kUs) { // a new query clears what the last one showed, before its page arrives
+        if (&row.check == &kUs) // a new query clears what the last one showed, before its page arrives
             EXPECT_EQ(shown(kUs), QStringLiteral("正在连接服务器...  000000"));
-        }
         ASSERT_TRUE(ended(row.check));
         EXPECT_EQ(shown(row.check), row.out);
         expectMessage(row.fails ? row.check.failure : QString());
@@ -194,9 +180,8 @@ TEST_F(SiteSafetyChecks, OutsideCheckButtonsOpenTheirPagesInTheBrowser)
     QTest::mouseClick(control<QAbstractButton>("Command10"), Qt::LeftButton);
     openPanel("cmdChuJi", "mnuFileSafe");
     QTest::mouseClick(control<QAbstractButton>("Command11"), Qt::LeftButton);
-    const QStringList expected = {"http://beian.fendrake.net/CX/main.jsp", "http://scan.fendrake.net/",
-                                  "http://postcode.fendrake.net/post/"};
-    EXPECT_EQ(opened.addresses(), expected);
+    EXPECT_EQ(opened.addresses(), QStringList({"http://beian.fendrake.net/CX/main.jsp", "http://scan.fendrake.net/",
+                                               "http://postcode.fendrake.net/post/"}));
 }
 
 } // namespace
