@@ -1,90 +1,23 @@
 #include "app/services/browser_control.h"
 #include "app/services/icmp_echo.h"
-#include "qt_printers.h"
-#include "query_panel_test.h"
-#include "wait.h"
+#include "check_query.h"
 
 #include <QDir>
 
-#include <algorithm>
 #include <tuple>
 
 namespace fendrake {
 namespace {
 
-using Names = std::initializer_list<const char *>;
+using test::listOf;
+using test::Names;
 
-// The checks of one query box, as the user drives them; their input rules and cuts are pinned by the unit tests.
-class OneBoxQuery : public test::QueryPanelTest
-{
-protected:
-    // Writes "旧" into each control, as an earlier result.
-    void setEarlier(Names names) const
-    {
-        for (const char *name : names) {
-            auto *control = this->control<QWidget>(name);
-            control->setProperty(qobject_cast<QPlainTextEdit *>(control) ? "plainText" : "text", QStringLiteral("旧"));
-        }
-    }
-
-    // What those controls show, joined by '|'.
-    QString shown(Names names) const
-    {
-        QStringList texts;
-        for (const char *name : names)
-            texts << test::shownText(control<QWidget>(name));
-        return texts.join(u'|');
-    }
-
-    bool enabled(Names names) const
-    {
-        return std::ranges::all_of(names, [this](const char *name) { return control<QWidget>(name)->isEnabled(); });
-    }
-
-    bool ended(Names names) const
-    {
-        return test::waitFor([&] { return enabled(names); });
-    }
-
-    // Forgets earlier boxes and requests, then types into the box and runs the query by Enter or its button.
-    void run(const char *box, const char *button, const QString &typed, bool byEnter = true)
-    {
-        m_messages.clear();
-        m_server.clearRequests();
-        control<QLineEdit>(box)->setText(typed);
-        byEnter ? QTest::keyClick(control<QLineEdit>(box), Qt::Key_Return)
-                : QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton);
-    }
-
-    // Title and the first lines of each message box.
-    QStringList boxes(int lines = 1) const
-    {
-        QStringList shown;
-        for (const test::RecordedMessage &box : m_messages.messages())
-            shown << box.title + u':' + box.text.section(u'\r', 0, lines - 1);
-        return shown;
-    }
-
-    QStringList requests() const
-    {
-        QStringList targets;
-        for (const test::RecordedRequest &request : m_server.requests())
-            targets << request.target;
-        return targets;
-    }
-};
-
-QStringList listOf(const QString &text)
-{
-    return text.isEmpty() ? QStringList() : QStringList{text};
-}
-
-using IdentityCardQuery = OneBoxQuery;
-using CelebrityQuery = OneBoxQuery;
-using DomainRegistrationQuery = OneBoxQuery;
-using QqStatusQuery = OneBoxQuery;
-using HostLocationQuery = OneBoxQuery;
-using IpLocationQuery = OneBoxQuery;
+using IdentityCardQuery = test::CheckQuery;
+using CelebrityQuery = test::CheckQuery;
+using DomainRegistrationQuery = test::CheckQuery;
+using QqStatusQuery = test::CheckQuery;
+using HostLocationQuery = test::CheckQuery;
+using IpLocationQuery = test::CheckQuery;
 
 TEST_F(IdentityCardQuery, EnterShowsTheUpperCasedNumbersFactsAndRefusalsSayWhy)
 {
