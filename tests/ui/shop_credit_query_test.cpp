@@ -1,6 +1,5 @@
 #include "app/services/pause.h"
-#include "query_panel_test.h"
-#include "wait.h"
+#include "check_query.h"
 
 #include <QCheckBox>
 #include <QScopeGuard>
@@ -14,7 +13,7 @@ namespace {
 const QString kSearchHost = QStringLiteral("shopsearch.fendrake.net");
 const QString kSearchPath = QStringLiteral("/browse/shop_search.htm?q=");
 
-class ShopCreditQuery : public test::QueryPanelTest
+class ShopCreditQuery : public test::CheckQuery
 {
 protected:
     void SetUp() override
@@ -27,7 +26,6 @@ protected:
                                QStringLiteral("shopsearch.fendrake.net/%1.html").arg(page));
     }
 
-    QLineEdit *box(const char *name) const { return control<QLineEdit>(name); }
     QAbstractButton *button(const char *name) const { return control<QAbstractButton>(name); }
     bool checked(int box) const { return control<QCheckBox>(("Check" + std::to_string(box)).c_str())->isChecked(); }
 };
@@ -52,27 +50,19 @@ TEST_F(ShopCreditQuery, FirstShopAndRatingLinksAreFollowedAndTheRatingPageIsCutA
     // clang-format on
     for (const Row &row : rows) {
         SCOPED_TRACE(row.cleaned.toStdString());
-        m_messages.clear();
-        m_server.clearRequests();
-        box("txtTB")->setText(row.typed);
-        QTest::mouseClick(button("cmdTBCX"), Qt::LeftButton);
-        ASSERT_TRUE(test::waitFor([this] { return button("cmdTBCX")->isEnabled(); }));
+        run("txtTB", "cmdTBCX", row.typed, false);
+        ASSERT_TRUE(ended({"cmdTBCX"}));
 
-        QStringList texts;
-        for (const test::RecordedMessage &message : m_messages.messages())
-            texts << message.text;
-        EXPECT_EQ(texts, row.message.isEmpty() ? QStringList() : QStringList{row.message});
-        EXPECT_EQ(box("txtTB")->text(), row.cleaned);
-        QStringList requested;
-        for (const test::RecordedRequest &request : m_server.requests())
-            requested << request.host + request.pathAndQuery;
-        const QStringList expected = {kSearchHost + kSearchPath + row.cleaned + "&title=title&nick=nick&tab=3&s=0",
-                                      row.shop, row.rating};
-        EXPECT_EQ(requested, row.shop.isEmpty() ? expected.first(1) : expected);
-        QString shown;
+        EXPECT_EQ(boxes(), test::listOf(row.message.isEmpty() ? row.message : "错误:" + row.message));
+        EXPECT_EQ(shown({"txtTB"}), row.cleaned);
+        const QStringList expected = {"http://" + kSearchHost + kSearchPath + row.cleaned +
+                                          "&title=title&nick=nick&tab=3&s=0",
+                                      "http://" + row.shop, "http://" + row.rating};
+        EXPECT_EQ(requests(), row.shop.isEmpty() ? expected.first(1) : expected);
+        QString flags;
         for (int i = 2; i <= 6; ++i)
-            shown += checked(i) ? u'1' : u'0';
-        EXPECT_EQ(shown + u'|' + box("Text9")->text() + u'|' + box("Text11")->text() + u'|' + box("Text12")->text(),
+            flags += checked(i) ? u'1' : u'0';
+        EXPECT_EQ(flags + u'|' + shown({"Text9", "Text11", "Text12"}),
                   row.flags + u'|' + row.seller + u'|' + row.buyer + u'|' + row.year);
         EXPECT_EQ(button("cmdTBURL")->isHidden(), row.rating.isEmpty());
         test::ShellOpenRecorder opened;
@@ -90,7 +80,7 @@ TEST_F(ShopCreditQuery, EvaluationAdvisesOnOneReadingOfTheBoxesTakenBeforeThePau
     const std::pair<const char *, const char *> typed[] = {
         {"Text7", "6000好评"}, {"Text8", "&H10"}, {"Text9", "3 000"}, {"Text11", "300"}, {"Text12", "2008"}};
     for (const auto &[name, text] : typed)
-        box(name)->setText(QString::fromUtf8(text));
+        control<QLineEdit>(name)->setText(QString::fromUtf8(text));
     auto *evaluate = control<QAbstractButton>("Command13");
     bool enabledDuringPause = true;
     // A shop query started during the pause empties every box the evaluation reads.
@@ -105,7 +95,7 @@ TEST_F(ShopCreditQuery, EvaluationAdvisesOnOneReadingOfTheBoxesTakenBeforeThePau
               QStringLiteral("经过检测该店存在的问题有：该店铺差评太多。该店铺评分：100 分。"
                              "经过评估，该店总体水平较好，可以购买！"));
     EXPECT_TRUE(evaluate->isEnabled());
-    EXPECT_TRUE(test::waitFor([this] { return button("cmdTBCX")->isEnabled(); }));
+    EXPECT_TRUE(ended({"cmdTBCX"}));
 }
 
 } // namespace
