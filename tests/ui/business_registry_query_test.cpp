@@ -18,12 +18,7 @@ const QString kKeep = u"="_s; // look up the list's choice as it stands
 class BusinessRegistryQuery : public test::QueryPanelTest
 {
 protected:
-    void SetUp() override
-    {
-        QueryPanelTest::SetUp();
-        freshPanel();
-    }
-
+    // A new window, so each case starts from the panel's first state.
     void freshPanel()
     {
         m_form = std::make_unique<Form1>();
@@ -98,6 +93,7 @@ TEST_F(BusinessRegistryQuery, LookupsLeaveOnlyAddressesClickable)
 
 TEST_F(BusinessRegistryQuery, HoverTurnsLinksRedAndTheFrameTurnsThemBlue)
 {
+    freshPanel();
     const QColor darkBlue(0, 0, 192), red(255, 0, 0), blue(0, 0, 255);
     const auto colour = [this](const char *name) {
         return child(name)->palette().color(QPalette::Active, QPalette::WindowText);

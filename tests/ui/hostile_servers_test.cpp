@@ -1,7 +1,6 @@
 #include "app/services/icmp_echo.h"
-#include "query_panel_test.h"
+#include "check_query.h"
 #include "scoped_fetch_limits.h"
-#include "wait.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -99,7 +98,7 @@ const std::pair<const char *, FixtureReply (*)(const QString &)> kAnswers[] = {
 constexpr auto kConnectLimit = 1000ms;
 constexpr auto kTotalLimit = 2000ms;
 
-class HostileServers : public test::QueryPanelTest, public ::testing::WithParamInterface<std::tuple<int, int>>
+class HostileServers : public test::CheckQuery, public ::testing::WithParamInterface<std::tuple<int, int>>
 {
 protected:
     // Checked boxes, buttons and pictures on view read as 1, other controls as their text; an earlier result
@@ -133,24 +132,17 @@ TEST_P(HostileServers, QueryEndsInTimeInItsOwnFailurePath)
     openPanel(check.level, check.feature);
     for (const QString &name : check.results)
         shown(name, true);
-    auto *input = control<QLineEdit>(check.input);
-    auto *button = control<QAbstractButton>(check.button);
-    input->setText(check.typed);
-
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(test::waitFor([&] { return button->isEnabled() && input->isEnabled(); }, 8000));
+    run(check.input, check.button, check.typed, false);
+    EXPECT_TRUE(test::waitFor([&] { return enabled({check.button, check.input}); }, 8000));
     EXPECT_LT(clock.elapsed(), (kTotalLimit + 5s).count());
 
     QStringList shownResults;
     for (const QString &name : check.results)
         shownResults << shown(name);
     EXPECT_EQ(shownResults.join(u'|').toStdString(), check.failed.toStdString());
-    QStringList boxes;
-    for (const test::RecordedMessage &box : m_messages.messages())
-        boxes << box.title + u':' + box.text.section(u'\r', 0, 0);
-    EXPECT_EQ(boxes, check.message.isEmpty() ? QStringList() : QStringList{check.message});
+    EXPECT_EQ(boxes(), test::listOf(check.message));
     EXPECT_TRUE(
         std::ranges::any_of(m_server.requests(), [&](const auto &request) { return request.host == check.host; }));
 }
