@@ -1,7 +1,5 @@
 #include "app/services/browser_control.h"
-#include "qt_printers.h"
-#include "query_panel_test.h"
-#include "wait.h"
+#include "check_query.h"
 
 #include <QCheckBox>
 
@@ -9,15 +7,12 @@ namespace fendrake {
 namespace {
 
 // The ICP filing search, URL safety and page-trojan checks, as the user drives them.
+// host: the filing search listens on 8080, so the proxy sees the port in it; refusal: the first line of the message
+// for an input too short (empty: every input is sent); failure: the first line of the failure path's message.
 struct Check
 {
-    const char *feature;
-    const char *input;
-    const char *button;
-    QString host; // the filing search listens on 8080: the proxy sees the port in the host
-    QString query;
-    QString refusal; // the first line of the message for an input too short; empty: every input is sent
-    QString failure; // the first line of the failure path's message
+    const char *feature, *input, *button;
+    QString host, query, refusal, failure;
 };
 
 // clang-format off
@@ -32,59 +27,36 @@ const Check kGm{"cmdSafe", "txtGM", "cmdGMCX", "trojan.fendrake.net", "/urlsearc
 const QString kSafe = QStringLiteral("安全，未在该网站发现重大的安全问题。");
 const QString kUnsafe = QStringLiteral("不安全，该网站存在恶意行为，不建议进行访问。");
 
-class SiteSafetyChecks : public test::QueryPanelTest
+class SiteSafetyChecks : public test::CheckQuery
 {
 protected:
-    QString text(const char *label) const { return control<QLabel>(label)->text(); }
-
-    // ICP: verdict, status; URL safety: status, the picture on view, the six boxes as 0/1; trojan: status.
+    // ICP: verdict|status; URL safety: status, the picture on view, the six boxes as 0/1; trojan: status.
     QString shown(const Check &check) const
     {
-        if (&check == &kIcp)
-            return text("Label25") + u' ' + text("Label30");
-        if (&check == &kGm)
-            return text("Label36");
+        if (&check != &kUs)
+            return CheckQuery::shown(&check == &kIcp ? test::Names{"Label25", "Label30"} : test::Names{"Label36"});
         QString pictures;
         for (const char *name : {"imgSafe", "imgNoSafe", "imgNoKnow"})
             pictures += control<QLabel>(name)->isHidden() ? "" : name;
         QString boxes;
         for (const char *name : {"chkUS1", "chkUS2", "chkUS3", "chkUS4", "chkUS5", "chkUS6"})
             boxes += control<QCheckBox>(name)->isChecked() ? u'1' : u'0';
-        return text("lblUS") + u' ' + pictures + u' ' + boxes;
+        return CheckQuery::shown({"lblUS"}) + u' ' + pictures + u' ' + boxes;
     }
 
     // Runs a query by the button or, as the user may, by Enter in the box.
     void start(const Check &check, const QString &input, bool byEnter = false)
     {
         openPanel("cmdGaoji", check.feature);
-        m_messages.clear();
-        m_server.clearRequests();
-        control<QLineEdit>(check.input)->setText(input);
-        byEnter ? QTest::keyClick(control<QLineEdit>(check.input), Qt::Key_Return)
-                : QTest::mouseClick(control<QAbstractButton>(check.button), Qt::LeftButton);
+        run(check.input, check.button, input, byEnter);
     }
 
-    // Waits for the query's end: its button and box enabled again.
-    bool ended(const Check &check) const
-    {
-        return test::waitFor([&] {
-            return control<QAbstractButton>(check.button)->isEnabled() && control<QLineEdit>(check.input)->isEnabled();
-        });
-    }
+    bool ended(const Check &check) const { return CheckQuery::ended({check.button, check.input}); }
 
-    void serve(const Check &check, const QString &input, const QString &pageText)
-    {
-        m_server.addBody(check.host, check.query + input,
-                         test::gbkEncoded("<html><body><div>" + pageText + "</div></body></html>"));
-    }
-
-    // Exactly one message box whose first line is that text; none for an empty text.
+    // Exactly one error box whose first line is that text; none for an empty text.
     void expectMessage(const QString &text) const
     {
-        QStringList texts;
-        for (const test::RecordedMessage &box : m_messages.messages())
-            texts << box.text.section(u'\r', 0, 0);
-        EXPECT_EQ(texts, text.isEmpty() ? QStringList() : QStringList{text});
+        EXPECT_EQ(boxes(), test::listOf(text.isEmpty() ? text : "错误:" + text));
     }
 };
 
@@ -92,33 +64,27 @@ protected:
 struct Case
 {
     const Check &check;
-    QString in;
-    QString out;
+    QString in, out;
     bool fails = false;
 };
 
 TEST_F(SiteSafetyChecks, EnterTestsTheInputAsTypedThenSendsAndShowsItCleaned)
 {
     // out: the box after the query and, unless refused by the length test, the address's end.
+    // clang-format off
     const Case rows[] = {
-        {kIcp, "abc", "abc", true},
-        {kIcp, "abcd", "abcd"},
-        {kIcp, "www.", ""},
-        {kIcp, "http://www.example.com", "example.com"},
-        {kIcp, "HTTP://WWW.EXAMPLE.COM", "//EXAMPLE.COM"},
+        {kIcp, "abc", "abc", true}, {kIcp, "abcd", "abcd"}, {kIcp, "www.", ""},
+        {kIcp, "http://www.example.com", "example.com"}, {kIcp, "HTTP://WWW.EXAMPLE.COM", "//EXAMPLE.COM"},
         {kIcp, "Http://Www.example.com", "Http://Www.example.com"},
         {kIcp, "hwww.ttp://a.cn", "a.cn"}, // each step reads what the one before left
-        {kUs, "abcd", "abcd", true},
-        {kUs, "abcde", "abcde"},
-        {kUs, "http://a.cn/", "a.cn"},
-        {kUs, "http://a.cn//", "a.cn/"},
-        {kUs, "HTTP://A.CN/", "HTTP://A.CN"},
-        {kUs, "http://", ""},
-        {kGm, "", ""},
+        {kUs, "abcd", "abcd", true}, {kUs, "abcde", "abcde"}, {kUs, "http://a.cn/", "a.cn"},
+        {kUs, "http://a.cn//", "a.cn/"}, {kUs, "HTTP://A.CN/", "HTTP://A.CN"}, {kUs, "http://", ""}, {kGm, "", ""},
     };
-    m_server.addPrefix(kIcp.host, kIcp.query, QStringLiteral("icp.fendrake.net/filed.html"));
-    m_server.addPrefix(kUs.host, kUs.query, QStringLiteral("safe.fendrake.net/safe.html"));
-    m_server.addPrefix(kGm.host, kGm.query, QStringLiteral("trojan.fendrake.net/clean.html"));
+    // clang-format on
+    for (const auto &[check, page] : {std::pair(&kIcp, "icp.fendrake.net/filed.html"),
+                                      {&kUs, "safe.fendrake.net/safe.html"},
+                                      {&kGm, "trojan.fendrake.net/clean.html"}})
+        m_server.addPrefix(check->host, check->query, page);
     ASSERT_TRUE(test::showActive(m_form.get()));
     for (const Case &row : rows) {
         SCOPED_TRACE(row.in.toStdString());
@@ -128,13 +94,11 @@ TEST_F(SiteSafetyChecks, EnterTestsTheInputAsTypedThenSendsAndShowsItCleaned)
         EXPECT_EQ(box->text(), row.out);
         expectMessage(row.fails ? row.check.refusal : QString());
         if (row.fails) {
-            EXPECT_TRUE(m_server.requests().empty());
+            EXPECT_TRUE(requests().isEmpty());
             EXPECT_TRUE(&row.check != &kUs || QApplication::focusWidget() == box) << "the focus goes back to txtUS";
             continue;
         }
-        ASSERT_EQ(m_server.requests().size(), 1u);
-        EXPECT_EQ(m_server.requests().front().host + m_server.requests().front().pathAndQuery,
-                  row.check.host + row.check.query + row.out);
+        EXPECT_EQ(requests(), QStringList{"http://" + row.check.host + row.check.query + row.out});
     }
 }
 
@@ -143,24 +107,26 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
     const QString block = QStringLiteral("恶意行为：钓鱼或诈骗 大量弹窗");
     const QString usFailed = QStringLiteral("出错了 imgNoKnow 000000");
     // in: the page text; out: what the panel shows (see shown).
+    // clang-format off
     const Case rows[] = {
-        {kIcp, "本站已备案，另见未备案名单", "备案状态：已备案 准备就绪"},
-        {kIcp, "该网站未备案。已备案网站请见列表", "备案状态：未备案 准备就绪"},
-        {kIcp, "目前暂无该域名备案信息，已备案网站请见列表", "备案状态：未知，请用方法二进行精确查询！ 准备就绪"},
+        {kIcp, "本站已备案，另见未备案名单", "备案状态：已备案|准备就绪"},
+        {kIcp, "该网站未备案。已备案网站请见列表", "备案状态：未备案|准备就绪"},
+        {kIcp, "目前暂无该域名备案信息，已备案网站请见列表", "备案状态：未知，请用方法二进行精确查询！|准备就绪"},
         {kUs, kUnsafe + block + " 恶意行为详情：带毒挂马", "查询完毕 imgNoSafe 010010"},
         {kUs, kUnsafe + kSafe + block + "恶意行为详情", "查询完毕 imgSafe 000000"},
         {kUs, kUnsafe + block, usFailed, true},
         {kUs, "没有任何结果。" + kSafe, "查询完毕 imgNoKnow 000000"},
         {kUs, "网站安全中心", usFailed, true}, // no verdict at all
-        {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"},
-        {kGm, "当前状态： 安全", "当前状态："},
+        {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"}, {kGm, "当前状态： 安全", "当前状态："},
         {kGm, "当前状态：发现挂马", "当前状态：发现挂马"},
     };
+    // clang-format on
     int site = 0;
     for (const Case &row : rows) {
         SCOPED_TRACE(row.in.toStdString());
         const QString address = QStringLiteral("site%1.cn").arg(++site);
-        serve(row.check, address, row.in);
+        m_server.addBody(row.check.host, row.check.query + address,
+                         test::gbkEncoded("<html><body><div>" + row.in + "</div></body></html>"));
         start(row.check, address);
         if (&row.check == &kUs) { // a new query clears what the last one showed, before its page arrives
             EXPECT_EQ(shown(kUs), QStringLiteral("正在连接服务器...  000000"));
@@ -180,7 +146,7 @@ TEST_F(SiteSafetyChecks, ChecksAnsweredTogetherKeepTheirOwnResultsAndLaterEvents
     ASSERT_TRUE(ended(kUs) && ended(kIcp));
     for (int pass = 0; pass < 2; ++pass) { // then again after events with no query pending
         EXPECT_EQ(shown(kUs), QStringLiteral("查询完毕 imgNoSafe 100011"));
-        EXPECT_EQ(shown(kIcp), QStringLiteral("备案状态：未备案 准备就绪"));
+        EXPECT_EQ(shown(kIcp), QStringLiteral("备案状态：未备案|准备就绪"));
         expectMessage(QString());
         emit m_form->WebICP->ProgressChange(50, 100);
         emit m_form->WebICP->DocumentComplete(QStringLiteral("about:blank"));
@@ -194,9 +160,8 @@ TEST_F(SiteSafetyChecks, OutsideCheckButtonsOpenTheirPagesInTheBrowser)
     QTest::mouseClick(control<QAbstractButton>("Command10"), Qt::LeftButton);
     openPanel("cmdChuJi", "mnuFileSafe");
     QTest::mouseClick(control<QAbstractButton>("Command11"), Qt::LeftButton);
-    const QStringList expected = {"http://beian.fendrake.net/CX/main.jsp", "http://scan.fendrake.net/",
-                                  "http://postcode.fendrake.net/post/"};
-    EXPECT_EQ(opened.addresses(), expected);
+    EXPECT_EQ(opened.addresses(), QStringList({"http://beian.fendrake.net/CX/main.jsp", "http://scan.fendrake.net/",
+                                               "http://postcode.fendrake.net/post/"}));
 }
 
 } // namespace

@@ -1,76 +1,45 @@
 #include "app/services/browser_control.h"
+#include "check_query.h"
 #include "checks/people/telephone_location_panel.h"
-#include "qt_printers.h"
-#include "query_panel_test.h"
-#include "wait.h"
 
 namespace fendrake {
 namespace {
 
 using namespace std::chrono_literals;
 
-class TelephoneChecks : public test::QueryPanelTest
+class TelephoneChecks : public test::CheckQuery
 {
 protected:
-    void click(const char *button, const char *box, const QString &text)
+    // The fixed-line result and its colour.
+    QString telResult() const
     {
-        control<QLineEdit>(box)->setText(text);
-        QTest::mouseClick(control<QAbstractButton>(button), Qt::LeftButton);
-    }
-
-    // Title and first line of each message box since the last call.
-    QStringList boxes()
-    {
-        QStringList shown;
-        for (const test::RecordedMessage &box : m_messages.messages())
-            shown << box.title + u':' + box.text.section(u'\r', 0, 0);
-        m_messages.clear();
-        return shown;
-    }
-
-    QString telResult() const { return control<QPlainTextEdit>("txtTelWZ")->toPlainText(); }
-    QColor telColour() const { return control<QWidget>("txtTelWZ")->palette().color(QPalette::Active, QPalette::Text); }
-    bool telEnded() const
-    {
-        return test::waitFor([this] { return control<QWidget>("cmdTelChaXun")->isEnabled(); }) &&
-               control<QWidget>("txtTel")->isEnabled() && control<QWidget>("txtTelWZ")->isEnabled();
+        auto *result = control<QPlainTextEdit>("txtTelWZ");
+        return result->toPlainText() + u'|' + result->palette().color(QPalette::Active, QPalette::Text).name();
     }
 };
 
 TEST_F(TelephoneChecks, MobileQueryFillsTheLabelsOrEndsInItsFailurePath)
 {
+    const test::Names labels = {"lblChengShi", "lblQuHao", "lblKaXing", "lblPost", "lblShouJiZZ", "txtShouJi"};
     const QString failure = QStringLiteral("错误:出现错误！错误原因：");
-    // typed, page (none: no request), message box, the labels and status after, the box after
-    const std::tuple<QString, QString, QString, QString, QString> rows[] = {
-        {"13912345678", "location.html", "", "归属：北京|区号：010|卡型：GSM全球通卡|邮编：100000|准备就绪",
-         "13912345678"},
-        {"13912345678", "no_more_link.html", failure, "归属：北京|区号：010|卡型：GSM全球通卡|邮编：|准备就绪",
-         "13912345678"},
-        {"12a", "", failure, "归属：旧|区号：|卡型：|邮编：|准备就绪", "12a"},
-        {"1391234567", "", "错误:您输入的手机号有误，请重新输入", "归属：旧|区号：|卡型：|邮编：|旧", ""},
+    // typed, whether it is sent, message box, the labels, status and box after
+    const std::tuple<QString, bool, QString, QString> rows[] = {
+        {"13912345678", true, "", "归属：北京|区号：010|卡型：GSM全球通卡|邮编：100000|准备就绪|13912345678"},
+        {"12a", false, failure, "旧|区号：|卡型：|邮编：|准备就绪|12a"},
+        {"1391234567", false, "错误:您输入的手机号有误，请重新输入", "旧|区号：|卡型：|邮编：|旧|"},
     };
-    for (const auto &[typed, page, message, labels, boxAfter] : rows) {
+    m_server.addPrefix("mobile.fendrake.net:8080", "/search.asp", "mobile.fendrake.net/location.html");
+    for (const auto &[typed, sent, message, after] : rows) {
         SCOPED_TRACE(typed.toStdString());
         openPanel("cmdChuJi", "cmdShouJi");
-        test::ProxiedFixtureServer server;
-        ASSERT_TRUE(server.startProxied());
-        if (!page.isEmpty())
-            server.addPrefix("mobile.fendrake.net:8080", "/search.asp", "mobile.fendrake.net/" + page);
-        control<QLabel>("lblChengShi")->setText(QStringLiteral("归属：旧"));
-        control<QLabel>("lblShouJiZZ")->setText(QStringLiteral("旧"));
-
-        click("cmdShouJiChaXun", "txtShouJi", typed);
-
-        EXPECT_EQ(boxes(), message.isEmpty() ? QStringList() : QStringList{message});
-        QStringList shown;
-        for (const char *name : {"lblChengShi", "lblQuHao", "lblKaXing", "lblPost", "lblShouJiZZ"})
-            shown << control<QLabel>(name)->text();
-        EXPECT_EQ(shown.join(u'|'), labels);
-        EXPECT_EQ(control<QLineEdit>("txtShouJi")->text(), boxAfter);
-        EXPECT_TRUE(control<QWidget>("txtShouJi")->isEnabled() && control<QWidget>("cmdShouJiChaXun")->isEnabled());
-        EXPECT_EQ(server.requests().size(), page.isEmpty() ? 0u : 1u);
-        for (const test::RecordedRequest &request : server.requests())
-            EXPECT_EQ(request.target, "http://mobile.fendrake.net:8080/search.asp?action=mobile&mobile=" + typed);
+        setEarlier({"lblChengShi", "lblShouJiZZ"});
+        run("txtShouJi", "cmdShouJiChaXun", typed, false);
+        EXPECT_EQ(boxes(), test::listOf(message));
+        EXPECT_EQ(shown(labels), after);
+        EXPECT_TRUE(enabled({"txtShouJi", "cmdShouJiChaXun"}));
+        EXPECT_EQ(requests(),
+                  test::listOf(sent ? "http://mobile.fendrake.net:8080/search.asp?action=mobile&mobile=" + typed
+                                    : QString()));
     }
 }
 
@@ -81,7 +50,7 @@ TEST_F(TelephoneChecks, FixedLinePageCompletesTheQueryAfterAPanelResetAndOnlyOnc
     late.delay = 300ms;
     m_server.addPrefixReply(QStringLiteral("tel.fendrake.net"), QStringLiteral("/dh/"), late);
     openPanel("cmdGaoji", "cmdEmail");
-    click("cmdTelChaXun", "txtTel", QStringLiteral("010-12345678"));
+    run("txtTel", "cmdTelChaXun", QStringLiteral("010-12345678"), false);
     EXPECT_FALSE(control<QWidget>("txtTel")->isEnabled() || control<QWidget>("cmdTelChaXun")->isEnabled());
 
     QTest::mouseClick(control<QAbstractButton>("cmdEmail"), Qt::LeftButton);
@@ -89,14 +58,13 @@ TEST_F(TelephoneChecks, FixedLinePageCompletesTheQueryAfterAPanelResetAndOnlyOnc
     EXPECT_TRUE(control<QWidget>("txtTel")->isEnabled() && control<QWidget>("txtTelWZ")->isEnabled());
     EXPECT_FALSE(control<QWidget>("cmdTelChaXun")->isEnabled());
 
-    ASSERT_TRUE(telEnded());
-    EXPECT_EQ(telResult(), QStringLiteral("北京市东城区建国门一带"));
-    EXPECT_EQ(telColour(), QColor(Qt::blue));
+    ASSERT_TRUE(ended({"cmdTelChaXun", "txtTel", "txtTelWZ"}));
+    EXPECT_EQ(telResult(), QStringLiteral("北京市东城区建国门一带|#0000ff"));
     ASSERT_EQ(m_server.requests().size(), 1u);
     EXPECT_EQ(m_server.requests().front().pathAndQuery, QStringLiteral("/dh/114.aspx?w=010-12345678"));
     control<QPlainTextEdit>("txtTelWZ")->setPlainText(QStringLiteral("旧"));
     emit m_form->WebTel->DocumentComplete(QString());
-    EXPECT_EQ(telResult(), QStringLiteral("旧"));
+    EXPECT_EQ(telResult(), QStringLiteral("旧|#0000ff"));
     EXPECT_TRUE(boxes().isEmpty());
 }
 
@@ -105,16 +73,16 @@ TEST_F(TelephoneChecks, FixedLineNoticeShortNumberAndMissingBrowserEndRed)
 {
     m_server.addPrefix("tel.fendrake.net", "/dh/", "tel.fendrake.net/dh/rate_limited.html");
     openPanel("cmdGaoji", "cmdEmail");
-    click("cmdTelChaXun", "txtTel", QStringLiteral("010-1234567"));
-    ASSERT_TRUE(telEnded());
-    EXPECT_EQ(telResult(), QStringLiteral("没有查找到该号码的地理位置。"));
-    EXPECT_EQ(telColour(), QColor(Qt::red));
+    run("txtTel", "cmdTelChaXun", QStringLiteral("010-1234567"), false);
+    ASSERT_TRUE(ended({"cmdTelChaXun", "txtTel", "txtTelWZ"}));
+    EXPECT_EQ(telResult(), QStringLiteral("没有查找到该号码的地理位置。|#ff0000"));
     EXPECT_TRUE(boxes().isEmpty());
 
-    click("cmdTelChaXun", "txtTel", QStringLiteral("010-123456"));
+    run("txtTel", "cmdTelChaXun", QStringLiteral("010-123456"), false);
     EXPECT_EQ(boxes(), QStringList{"错误:电话号码格式为 010-12345678 ！"});
     EXPECT_EQ(control<QLineEdit>("txtTel")->text(), QString());
 
+    m_messages.clear();
     TelephoneLocationPanel lonely;
     lonely.ui.txtTel->setText(QStringLiteral("010-12345678"));
     lonely.cmdTelChaXun_Click();
@@ -127,26 +95,22 @@ TEST_F(TelephoneChecks, FixedLineNoticeShortNumberAndMissingBrowserEndRed)
 TEST_F(TelephoneChecks, EnterInTheNumberBoxOpensTheBlockSearchOrExplainsTheFault)
 {
     test::ShellOpenRecorder opened;
-    const QString notNumbers = QStringLiteral("1.区号和电话号码必须是数字！请检查后重新输入");
-    const QString wrong = QStringLiteral("1.电话号码或区号输入错误，请检查后重新输入！");
-    const std::tuple<QString, QString, QString> rows[] = {
-        {"010", "12345678", ""}, {"010", "1.5", notNumbers},
-        {"", "12345678", wrong}, {"1.5", "abc", wrong}, // both boxes are always tested
-        {"010", "123", wrong},
-    };
+    const QString notNumbers = "1.区号和电话号码必须是数字！请检查后重新输入",
+                  wrong = "1.电话号码或区号输入错误，请检查后重新输入！";
+    // clang-format off
+    const std::tuple<QString, QString, QString> rows[] = {{"010", "12345678", ""}, {"010", "1.5", notNumbers},
+        {"", "12345678", wrong}, {"1.5", "abc", wrong}, {"010", "123", wrong}}; // both boxes are always tested
+    // clang-format on
     openPanel("cmdGaoji", "cmdEmail");
     ASSERT_TRUE(test::showActive(m_form.get()));
     for (const auto &[areaCode, number, reason] : rows) {
         SCOPED_TRACE(number.toStdString());
         control<QLineEdit>("Text2")->setText(areaCode);
-        control<QLineEdit>("Text3")->setText(number);
-        QTest::keyClick(control<QLineEdit>("Text3"), Qt::Key_Return);
-
-        const QString text = m_messages.messages().empty() ? QString() : m_messages.messages().front().text;
-        EXPECT_EQ(text, reason.isEmpty() ? QString() : "请输入正确的电话号码和区号！错误原因：\r" + reason);
-        m_messages.clear();
-        EXPECT_EQ(control<QLineEdit>("Text3")->text(), number);
-        EXPECT_TRUE(control<QWidget>("Command5")->isEnabled());
+        run("Text3", "Command5", number);
+        EXPECT_EQ(boxes(2),
+                  test::listOf(reason.isEmpty() ? reason : "错误:请输入正确的电话号码和区号！错误原因：\r" + reason));
+        EXPECT_EQ(shown({"Text3"}), number);
+        EXPECT_TRUE(enabled({"Command5"}));
     }
     ASSERT_EQ(opened.addresses().size(), 1);
     EXPECT_TRUE(opened.addresses().front().endsWith(QStringLiteral("%E7%A0%81+010+12340000...12350000")));
