@@ -4,40 +4,60 @@
 #include "query_panel_test.h"
 #include "wait.h"
 
+#include <QCheckBox>
+#include <QPushButton>
+
 #include <algorithm>
 
 namespace fendrake::test {
 
-using Names = std::initializer_list<const char *>;
+using Names = QStringList;
 
 // A check's panel as the user drives it, with short reads of what it shows, asked and said.
 class CheckQuery : public QueryPanelTest
 {
 protected:
-    // Writes "旧" into each control, as an earlier result.
-    void setEarlier(Names names) const
+    // An earlier result: checks each box, shows each button or picture, writes "旧" into each other control.
+    void setEarlier(const Names &names) const
     {
-        for (const char *name : names) {
-            auto *control = this->control<QWidget>(name);
-            control->setProperty(qobject_cast<QPlainTextEdit *>(control) ? "plainText" : "text", QStringLiteral("旧"));
+        for (const QString &name : names) {
+            auto *control = this->control<QWidget>(qPrintable(name));
+            if (auto *box = qobject_cast<QCheckBox *>(control))
+                box->setChecked(true);
+            else if (hideable(control))
+                control->setHidden(false);
+            else
+                control->setProperty(qobject_cast<QPlainTextEdit *>(control) ? "plainText" : "text",
+                                     QStringLiteral("旧"));
         }
     }
 
-    // What those controls show, joined by '|'.
-    QString shown(Names names) const
+    // What those controls show, joined by '|': a box 1 when checked, a button or picture 1 when on view, else 0;
+    // the text of any other control.
+    QString shown(const Names &names) const
     {
         QStringList texts;
-        for (const char *name : names)
-            texts << shownText(control<QWidget>(name));
+        for (const QString &name : names) {
+            auto *control = this->control<QWidget>(qPrintable(name));
+            auto *box = qobject_cast<QCheckBox *>(control);
+            const bool on = box ? box->isChecked() : !control->isHidden();
+            texts << (box || hideable(control) ? QString::number(int(on)) : shownText(control));
+        }
         return texts.join(u'|');
     }
 
-    bool enabled(Names names) const
+    static bool hideable(const QWidget *control)
     {
-        return std::ranges::all_of(names, [this](const char *name) { return control<QWidget>(name)->isEnabled(); });
+        return qobject_cast<const QPushButton *>(control) || control->objectName().startsWith(u"img");
     }
 
-    bool ended(Names names) const
+    bool enabled(const Names &names) const
+    {
+        return std::ranges::all_of(
+            names, [this](const QString &name) { return control<QWidget>(qPrintable(name))->isEnabled(); });
+    }
+
+    bool ended(const Names &names) const
     {
         return waitFor([&] { return enabled(names); });
     }

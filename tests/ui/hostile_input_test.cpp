@@ -1,8 +1,7 @@
 #include "app/services/nslookup_command.h"
 #include "app/services/pause.h"
-#include "query_panel_test.h"
+#include "check_query.h"
 #include "scoped_fetch_limits.h"
-#include "wait.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -78,24 +77,22 @@ const std::pair<const char *, std::function<QString(const QString &)>> kInputs[]
     {"controls", [](const QString &v) { return v + QString::fromUtf16(u"\0\x01\t\n\r\x1b[2J\x7f\u0085", 11); }},
     {"emoji", [](const QString &v) { return v + QStringLiteral("😀"); }},
     {"rtl", [](const QString &v) { return v + QChar(0x200F) + QStringLiteral("moc"); }},
-    {"path", [](const QString &v) { return v + QStringLiteral("/../..\\x/%2e%2e/.."); }},
+    {"path", [](const QString &v) { return v + QStringLiteral("/../..\\x/%2e%2e/..?a#b"); }},
     {"dots", [](const QString &) { return QStringLiteral(".."); }},
 };
 // clang-format on
 
-// The user's part of an address: printable ASCII, a percent sign only as an escape, nothing that ends a value;
-// in a path, no segment of its own either.
-bool fitsForm(const test::RecordedRequest &request, const QString &form)
+// The user's part of a requested address: printable ASCII, a percent sign only as an escape, nothing that ends a
+// value; in a path, no segment of its own either.
+bool fitsForm(const QString &target, const QString &form)
 {
+    const QString sent = target.mid(target.indexOf(QLatin1String("://")) + 3); // host, path and query as sent
     static const QRegularExpression loose(QStringLiteral("[^!-~]|[#&+?]|%(?![0-9A-F]{2})"));
     static const QRegularExpression segment(QStringLiteral("[/\\\\]|^\\.\\.?$"));
-    const qsizetype path = form.indexOf(u'/');
-    const QString prefix = form.mid(path).section(u'|', 0, 0), suffix = form.section(u'|', 1);
-    const QString &sent = request.pathAndQuery;
+    const QString prefix = form.section(u'|', 0, 0), suffix = form.section(u'|', 1);
     const QString value = sent.mid(prefix.size(), sent.size() - prefix.size() - suffix.size());
-    return request.host == form.left(path) && sent.startsWith(prefix) && sent.endsWith(suffix) &&
-           sent.size() >= prefix.size() + suffix.size() && !value.contains(loose) &&
-           (prefix.contains(u'?') || !value.contains(segment));
+    return sent.startsWith(prefix) && sent.endsWith(suffix) && sent.size() >= prefix.size() + suffix.size() &&
+           !value.contains(loose) && (prefix.contains(u'?') || !value.contains(segment));
 }
 
 QString shapeOf(const QString &address)
@@ -143,11 +140,10 @@ public:
                 for (ssize_t n = 1; n > 0 && !head.left(got).contains("\r\n\r\n"); got += n)
                     n = std::max<ssize_t>(0, read(client, head.data() + got, head.size() - got));
                 const QString target = QString::fromLatin1(head.left(head.indexOf("\r\n"))).section(u' ', 1, 1);
-                const qsizetype host = target.indexOf(QLatin1String("://")) + 3, path = target.indexOf(u'/', host);
+                const std::lock_guard lock(m_mutex); // recorded before the answer ends the client's wait
+                m_requests << target;
                 const char reply[] = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
                 (void)!write(client, reply, sizeof reply - 1);
-                const std::lock_guard lock(m_mutex);
-                m_requests.push_back({QString(), target, target.mid(host, path - host), target.mid(path), {}});
             }
         });
     }
@@ -157,7 +153,7 @@ public:
         m_thread.join();
         close(m_socket);
     }
-    std::vector<test::RecordedRequest> requests() const
+    QStringList requests() const
     {
         const std::lock_guard lock(m_mutex);
         return m_requests;
@@ -168,10 +164,10 @@ private:
     std::optional<test::ScopedProxyEnvironment> m_environment;
     std::thread m_thread;
     mutable std::mutex m_mutex;
-    std::vector<test::RecordedRequest> m_requests;
+    QStringList m_requests;
 };
 
-using HostileInput = test::QueryPanelTest;
+using HostileInput = test::CheckQuery;
 
 TEST_F(HostileInput, PastedTextKeepsEveryAddressAndReachesNoShellNorProgram)
 {
@@ -229,11 +225,9 @@ TEST_F(HostileInput, PastedTextKeepsEveryAddressAndReachesNoShellNorProgram)
 
             for (const QString &child : children)
                 EXPECT_TRUE(child == ownName || child == QLatin1String("nslookup")) << child.toStdString();
-            for (const test::RecordedRequest &request : longLines ? longLines->requests() : m_server.requests()) {
-                EXPECT_TRUE(std::any_of(row.sends.begin(), row.sends.end(), [&request](const char *form) {
-                    return fitsForm(request, QString::fromUtf8(form));
-                })) << (request.host + request.pathAndQuery).left(300).toStdString();
-            }
+            for (const QString &request : longLines ? longLines->requests() : requests())
+                EXPECT_TRUE(std::ranges::any_of(row.sends, [&](const char *form) { return fitsForm(request, form); }))
+                    << request.left(300).toStdString();
             for (qsizetype i = openedBefore; i < opened.addresses().size(); ++i)
                 EXPECT_EQ(shapeOf(opened.addresses()[i]), QLatin1String(row.opens));
             const QStringList left = QDir::current().entryList(QDir::Files | QDir::Hidden);

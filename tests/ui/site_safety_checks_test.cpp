@@ -1,8 +1,6 @@
 #include "app/services/browser_control.h"
 #include "check_query.h"
 
-#include <QCheckBox>
-
 namespace fendrake {
 namespace {
 
@@ -38,10 +36,8 @@ protected:
         QString pictures;
         for (const char *name : {"imgSafe", "imgNoSafe", "imgNoKnow"})
             pictures += control<QLabel>(name)->isHidden() ? "" : name;
-        QString boxes;
-        for (const char *name : {"chkUS1", "chkUS2", "chkUS3", "chkUS4", "chkUS5", "chkUS6"})
-            boxes += control<QCheckBox>(name)->isChecked() ? u'1' : u'0';
-        return CheckQuery::shown({"lblUS"}) + u' ' + pictures + u' ' + boxes;
+        const QString boxes = CheckQuery::shown({"chkUS1", "chkUS2", "chkUS3", "chkUS4", "chkUS5", "chkUS6"});
+        return CheckQuery::shown({"lblUS"}) + u' ' + pictures + u' ' + QString(boxes).remove(u'|');
     }
 
     // Runs a query by the button or, as the user may, by Enter in the box.

@@ -2,8 +2,6 @@
 
 #include "qt_printers.h"
 
-#include <QUrl>
-
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -55,15 +53,4 @@ TEST(WhoisReservedTest, FindsTheServicesReservedNotice)
 {
     EXPECT_TRUE(isReservedDomainPage(QStringLiteral("Sorry, the domain you want to register is reserved.")));
     EXPECT_FALSE(isReservedDomainPage(QStringLiteral("The domain you want to register is reserved.")));
-}
-
-TEST(WhoisAddress, PastedTextNeverChangesTheAddressStructure)
-{
-    for (const char *domain : {"a?b.com", "a#b.com", "a b.com", "a%b&c+d.com", "例子.中国"}) {
-        const QUrl url(whoisAddress(QString::fromUtf8(domain)), QUrl::StrictMode);
-        ASSERT_TRUE(url.isValid()) << domain;
-        EXPECT_EQ(url.host(), QStringLiteral("whois.fendrake.net"));
-        EXPECT_FALSE(url.hasQuery() || url.hasFragment()) << domain;
-        EXPECT_TRUE(url.path(QUrl::FullyEncoded).startsWith(QStringLiteral("/whois/"))) << domain;
-    }
 }
