@@ -79,17 +79,9 @@ public:
     QString proxyAddress() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
     QString fixturesDir() const { return m_fixturesDir; }
 
-    void addPage(const QString &host, const QString &pathAndQuery, const QString &fixtureFile, int status = 200)
-    {
-        addReply(host, pathAndQuery, {.status = status, .fixtureFile = fixtureFile});
-    }
     void addPrefix(const QString &host, const QString &pathPrefix, const QString &fixtureFile, int status = 200)
     {
         addPrefixReply(host, pathPrefix, {.status = status, .fixtureFile = fixtureFile});
-    }
-    void addBody(const QString &host, const QString &pathAndQuery, const QByteArray &body, int status = 200)
-    {
-        addReply(host, pathAndQuery, {.status = status, .body = body});
     }
     void addRedirect(const QString &host, const QString &pathAndQuery, const QString &location, int status = 302)
     {

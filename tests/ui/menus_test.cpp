@@ -61,7 +61,8 @@ protected:
         if (notice == "drop")
             m_routed->addPrefixReply("blog.fendrake.net", "/", {.behaviour = test::FixtureReply::Behaviour::Drop});
         else if (!notice.isEmpty())
-            m_routed->addPage("blog.fendrake.net", "/post/update-notice.html", "update-notice/" + notice + ".html");
+            m_routed->addReply("blog.fendrake.net", "/post/update-notice.html",
+                               {.fixtureFile = "update-notice/" + notice + ".html"});
     }
 
     void trigger(const char *entry) { control<QAction>(entry)->trigger(); }
@@ -116,7 +117,6 @@ TEST_F(MenusTest, EachLinkEntryOpensItsOwnAddress)
         trigger(row.entry);
         expected << QStringLiteral("http://jubao.fendrake.net/jvbao_%1.php").arg(QLatin1String(row.key));
     }
-    EXPECT_EQ(expected.size(), 19);
     EXPECT_EQ(QStringList(expected).removeDuplicates(), 0);
     trigger("mnuWeb");
     QTest::mouseClick(control<QLabel>("Label6"), Qt::LeftButton);

@@ -121,8 +121,8 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
     for (const Case &row : rows) {
         SCOPED_TRACE(row.in.toStdString());
         const QString address = QStringLiteral("site%1.cn").arg(++site);
-        m_server.addBody(row.check.host, row.check.query + address,
-                         test::gbkEncoded("<html><body><div>" + row.in + "</div></body></html>"));
+        m_server.addReply(row.check.host, row.check.query + address,
+                          {.body = test::gbkEncoded("<html><body><div>" + row.in + "</div></body></html>")});
         start(row.check, address);
         if (&row.check == &kUs) { // a new query clears what the last one showed, before its page arrives
             EXPECT_EQ(shown(kUs), QStringLiteral("正在连接服务器...  000000"));

@@ -41,12 +41,9 @@ TEST(FilterInputKeyTest, TypedAndCommittedForbiddenCharactersAreSwallowed)
         OneKey,
         Commit
     };
-    // How: a key press per character, one key carrying them all, or an input method's commit.
+    // How: a key press per character, one key carrying them all, or an input method's commit. Each box's set,
+    // typed key by key, is pinned in the window test.
     const std::tuple<std::optional<ForbiddenSet>, How, QString, QString> cases[] = {
-        {Common, KeyEach, "http://www.example-1.com", "http:www.example-1.com"},
-        {IP, KeyEach, "192.168.*.1abc,-", "192.168.*.1"},
-        {IDCard, KeyEach, "11010519491231002xXa", "11010519491231002xX"},
-        {Ex, KeyEach, "中（，允国", "中国"},
         {Common, OneKey, "a/b（c", "abc"},
         {QQ, Commit, "123（允许）456，", "123456"},
         {std::nullopt, KeyEach, "a/b c（", "a/b c（"}};
