@@ -24,9 +24,7 @@ constexpr size_t kChunk = 64 * 1024;
 QString normalisedHost(QString host)
 {
     host = host.toLower();
-    if (host.endsWith(QLatin1String(":80")))
-        host.chop(3);
-    return host;
+    return host.endsWith(QLatin1String(":80")) ? host.chopped(3) : host;
 }
 
 // A proxied request names the whole URL; a direct one only the path, with the host in its header.
@@ -39,11 +37,9 @@ void splitTarget(const httplib::Request &request, QString *host, QString *pathAn
         *pathAndQuery = target;
         return;
     }
-    qsizetype hostEnd = target.indexOf(QRegularExpression(QStringLiteral("[/?]")), hostStart);
-    if (hostEnd < 0)
-        hostEnd = target.size();
-    *host = normalisedHost(target.mid(hostStart, hostEnd - hostStart));
-    *pathAndQuery = target.mid(hostEnd);
+    const qsizetype hostEnd = target.indexOf(QRegularExpression(QStringLiteral("[/?]")), hostStart);
+    *host = normalisedHost(target.mid(hostStart, hostEnd < 0 ? -1 : hostEnd - hostStart));
+    *pathAndQuery = hostEnd < 0 ? QStringLiteral("/") : target.mid(hostEnd);
     if (!pathAndQuery->startsWith(u'/'))
         pathAndQuery->prepend(u'/');
 }

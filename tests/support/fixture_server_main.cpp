@@ -28,9 +28,7 @@ int main(int argc, char **argv)
     QStringList routeFiles;
     for (int i = 2; i < argc; ++i)
         routeFiles.append(QString::fromLocal8Bit(argv[i]));
-    const QString demoRoutes = QDir(server.fixturesDir()).filePath(QStringLiteral("demo-routes.txt"));
-    if (QFile::exists(demoRoutes))
-        routeFiles.append(demoRoutes);
+    routeFiles.append(QDir(server.fixturesDir()).filePath(QStringLiteral("demo-routes.txt")));
     for (const QString &routeFile : routeFiles) {
         QString error;
         if (!server.loadRouteFile(routeFile, &error)) {

@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QObject>
@@ -31,22 +30,10 @@ inline bool showActive(QWidget *window)
     return QTest::qWaitForWindowActive(window);
 }
 
-// What a control shows as its caption or text, whatever its kind.
+// What a control shows as its caption or text (labels, buttons and boxes hold it as "text").
 inline QString shownText(const QObject *control)
 {
-    if (auto *label = qobject_cast<const QLabel *>(control))
-        return label->text();
-    if (auto *button = qobject_cast<const QAbstractButton *>(control))
-        return button->text();
-    if (auto *line = qobject_cast<const QLineEdit *>(control))
-        return line->text();
-    if (auto *box = qobject_cast<const QPlainTextEdit *>(control))
-        return box->toPlainText();
-    if (auto *group = qobject_cast<const QGroupBox *>(control))
-        return group->title();
-    if (auto *widget = qobject_cast<const QWidget *>(control))
-        return widget->windowTitle();
-    return QString();
+    return control->property(qobject_cast<const QPlainTextEdit *>(control) ? "plainText" : "text").toString();
 }
 
 } // namespace fendrake::test

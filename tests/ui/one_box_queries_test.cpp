@@ -12,14 +12,9 @@ namespace {
 using test::listOf;
 using test::Names;
 
-using IdentityCardQuery = test::CheckQuery;
-using CelebrityQuery = test::CheckQuery;
-using DomainRegistrationQuery = test::CheckQuery;
-using QqStatusQuery = test::CheckQuery;
-using HostLocationQuery = test::CheckQuery;
-using IpLocationQuery = test::CheckQuery;
+using OneBoxQuery = test::CheckQuery;
 
-TEST_F(IdentityCardQuery, EnterShowsTheUpperCasedNumbersFactsAndRefusalsSayWhy)
+TEST_F(OneBoxQuery, IdentityCardEnterShowsTheUpperCasedNumbersFactsAndRefusalsSayWhy)
 {
     m_server.addPrefix("id.fendrake.net", "/idsearch/", "id.fendrake.net/place.html");
     openPanel("cmdChuJi", "cmdShenFenZheng");
@@ -51,7 +46,7 @@ TEST_F(IdentityCardQuery, EnterShowsTheUpperCasedNumbersFactsAndRefusalsSayWhy)
 
 // On the demo's routes: a forum with figures for any name; 无名氏 has none, 某某 is closed (its
 // page also says "吧尚未建立"), 测试 lacks the third count.
-TEST_F(CelebrityQuery, EachPageEndsInItsFiguresOrItsMessage)
+TEST_F(OneBoxQuery, CelebrityEachPageEndsInItsFiguresOrItsMessage)
 {
     ASSERT_TRUE(m_server.loadRouteFile(QDir(m_server.fixturesDir()).filePath("demo-routes.txt")));
     openPanel("cmdZhongJi", "Command12");
@@ -81,7 +76,7 @@ TEST_F(CelebrityQuery, EachPageEndsInItsFiguresOrItsMessage)
 
 // A record is shown translated; a reserved domain's page is kept as fetched, under the error box. Enter
 // runs the query only while the button is enabled.
-TEST_F(DomainRegistrationQuery, EnterWhileEnabledShowsARecordTranslatedOrAReservedPageAsFetched)
+TEST_F(OneBoxQuery, DomainRegistrationEnterWhileEnabledShowsARecordTranslatedOrAReservedPageAsFetched)
 {
     // clang-format off
     const std::tuple<QString, QString, QStringList, QStringList, bool> rows[] = {
@@ -115,7 +110,7 @@ TEST_F(DomainRegistrationQuery, EnterWhileEnabledShowsARecordTranslatedOrAReserv
 }
 
 // On the demo's routes 10000 is on line and any other number off line; 54321 lands on no status picture.
-TEST_F(QqStatusQuery, AnswerIsTheAddressLandedOnAndOnlyAPendingQueryTakesIt)
+TEST_F(OneBoxQuery, QqStatusAnswerIsTheAddressLandedOnAndOnlyAPendingQueryTakesIt)
 {
     ASSERT_TRUE(m_server.loadRouteFile(QDir(m_server.fixturesDir()).filePath("demo-routes.txt")));
     const auto path = [](const QString &number) { return QStringLiteral("/pa?p=1:%1:1%20alt=test").arg(number); };
@@ -143,7 +138,7 @@ TEST_F(QqStatusQuery, AnswerIsTheAddressLandedOnAndOnlyAPendingQueryTakesIt)
 }
 
 // Boxes come in order; a failure leaves the earlier location in place and no address on view.
-TEST_F(HostLocationQuery, LocalHostIsLocatedAndRefusedOrUnresolvedNamesShowTheirBoxes)
+TEST_F(OneBoxQuery, HostLocationLocalHostIsLocatedAndRefusedOrUnresolvedNamesShowTheirBoxes)
 {
     if (!IcmpEcho().isOpen())
         GTEST_SKIP() << "neither a ping socket nor a raw socket may be opened here";
@@ -175,7 +170,7 @@ TEST_F(HostLocationQuery, LocalHostIsLocatedAndRefusedOrUnresolvedNamesShowTheir
 }
 
 // The notice of a bad address stays through later queries until the box is clicked.
-TEST_F(IpLocationQuery, AddressesAreLocatedRefusedWithTheNoticeOrFailWithTheBox)
+TEST_F(OneBoxQuery, IpLocationAddressesAreLocatedRefusedWithTheNoticeOrFailWithTheBox)
 {
     openPanel("cmdChuJi", "cmdIP");
     ASSERT_TRUE(test::showActive(m_form.get()));

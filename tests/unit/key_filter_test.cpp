@@ -35,15 +35,10 @@ TEST(ForbiddenSetsTest, EverySetSwallowsTheCommonSetAndKeepsItsOwnCharacters)
 
 TEST(FilterInputKeyTest, TypedAndCommittedForbiddenCharactersAreSwallowed)
 {
-    enum How
-    {
-        KeyEach,
-        OneKey,
-        Commit
-    };
+    constexpr int KeyEach = 0, OneKey = 1, Commit = 2;
     // How: a key press per character, one key carrying them all, or an input method's commit. Each box's set,
     // typed key by key, is pinned in the window test.
-    const std::tuple<std::optional<ForbiddenSet>, How, QString, QString> cases[] = {
+    const std::tuple<std::optional<ForbiddenSet>, int, QString, QString> cases[] = {
         {Common, OneKey, "a/b（c", "abc"},
         {QQ, Commit, "123（允许）456，", "123456"},
         {std::nullopt, KeyEach, "a/b c（", "a/b c（"}};

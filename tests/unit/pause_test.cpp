@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -12,16 +13,11 @@
 
 using namespace fendrake;
 
-// Restores the system clock however the test ends.
-class ClockGuard
+// Sets the clock; the system clock comes back however the test ends.
+auto useClock(PauseClock clock)
 {
-public:
-    explicit ClockGuard(PauseClock clock) : m_previous(setPauseClock(std::move(clock))) {}
-    ~ClockGuard() { setPauseClock(m_previous); }
-
-private:
-    PauseClock m_previous;
-};
+    return qScopeGuard([previous = setPauseClock(std::move(clock))] { setPauseClock(previous); });
+}
 
 TEST(Pause, ZeroNegativeAndNanReturnAtOnceWithoutProcessingEvents)
 {
@@ -50,7 +46,7 @@ TEST(Pause, EndsWhenTheWallClockPassesTheTargetEvenIfSetBackOrForward)
         {1, {100, 100, 500}, 3}};             // set forward: ends at the next pass
     for (const auto &[seconds, readings, expectedReads] : cases) {
         int reads = 0;
-        ClockGuard guard([&] {
+        const auto guard = useClock([&] {
             const auto i = static_cast<size_t>(reads++);
             return i < readings.size() ? readings[i] : readings.back() + 1000;
         });
@@ -63,7 +59,7 @@ TEST(Pause, ProcessesEventsWhileWaitingAndANestedPauseEndsFirst)
 {
     int reads = 0;
     // Each reading advances a fifth of a second, so the pause makes several passes.
-    ClockGuard guard([&] { return 1000 + (reads++) / 5; });
+    const auto guard = useClock([&] { return 1000 + (reads++) / 5; });
     int innerEndedAtRead = -1;
     QTimer::singleShot(0, [&] {
         Pause(1);
