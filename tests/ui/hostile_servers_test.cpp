@@ -15,10 +15,8 @@ using test::FixtureReply;
 // Every check that fetches a page or loads one in its browser, started with a good input.
 struct Check
 {
-    const char *name;
-    const char *level, *feature, *input, *button;
-    QString typed;
-    QString host;        // the one host that answers with hostile pages
+    const char *name, *level, *feature, *input, *button;
+    QString typed, host; // host: the one host that answers with hostile pages
     QStringList results; // what a result writes; each holds an earlier result before the run (see setEarlier)
     QString failed;      // those controls after the check's failure path, joined by '|'
     QString message;     // title and first line of the failure box; empty: the check ends silently

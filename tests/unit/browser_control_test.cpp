@@ -29,9 +29,8 @@ QStringList document(const BrowserControl &control)
 }
 
 // Every event of a control in arrival order, as text.
-class EventLog
+struct EventLog
 {
-public:
     explicit EventLog(BrowserControl &control)
     {
         QObject::connect(&control, &BrowserControl::ProgressChange, [this](int progress, int max) {
