@@ -13,6 +13,7 @@
 
 #include <memory>
 #include <optional>
+#include <tuple>
 
 namespace fendrake {
 namespace {
@@ -57,12 +58,8 @@ protected:
 // is cut from other pages is pinned by UpdateNotice.NewestVersionIsCutAndComparedAsExactText.
 TEST_F(SplashTest, NoticeShowsTheVersionBoxOnlyForAnotherVersion)
 {
-    const struct
-    {
-        const char *name;
-        test::FixtureReply reply;
-        bool box;
-    } cases[] = {
+    const std::tuple<const char *, test::FixtureReply, bool> cases[] = {
+        // name, answer, whether the box shows
         {"current", {.body = test::gbkEncoded("<p>The Newest Vision：4.02########</p>")}, false},
         {"newer", {.fixtureFile = "update-notice/newer.html"}, true},
         {"stalled", {.behaviour = Behaviour::Stall}, false},
@@ -70,16 +67,16 @@ TEST_F(SplashTest, NoticeShowsTheVersionBoxOnlyForAnotherVersion)
         {"not found", {.status = 404, .body = test::gbkEncoded("<p>找不到页面</p>")}, false},
         {"no closing marker", {.body = test::gbkEncoded("<p>The Newest Vision：4.03</p>")}, false},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto &[name, reply, box] : cases) {
+        SCOPED_TRACE(name);
         m_messages.clear();
         m_visibleDuringPause.reset();
-        ASSERT_TRUE(runSplash(c.reply));
+        ASSERT_TRUE(runSplash(reply));
         EXPECT_EQ(m_visibleDuringPause, true);
         EXPECT_FALSE(m_splash->isVisible());
         EXPECT_EQ(m_server->requests().size(), 1u);
-        ASSERT_EQ(m_messages.messages().size(), c.box ? 1u : 0u);
-        if (c.box) {
+        ASSERT_EQ(m_messages.messages().size(), box ? 1u : 0u);
+        if (box) {
             EXPECT_EQ(m_messages.messages().front().icon, MessageIcon::Information);
             EXPECT_TRUE(m_messages.messages().front().text.contains("最新版本是：4.03，"));
         }

@@ -44,10 +44,8 @@ TEST_F(TelephoneChecks, MobileQueryFillsTheLabelsOrEndsInItsFailurePath)
 
 TEST_F(TelephoneChecks, FixedLinePageCompletesTheQueryAfterAPanelResetAndOnlyOnce)
 {
-    test::FixtureReply late;
-    late.fixtureFile = QStringLiteral("tel.fendrake.net/dh/district.html");
-    late.delay = 300ms;
-    m_server.addPrefixReply(QStringLiteral("tel.fendrake.net"), QStringLiteral("/dh/"), late);
+    m_server.addPrefixReply("tel.fendrake.net", "/dh/",
+                            {.fixtureFile = "tel.fendrake.net/dh/district.html", .delay = 300ms});
     openPanel("cmdGaoji", "cmdEmail");
     run("txtTel", "cmdTelChaXun", QStringLiteral("010-12345678"), false);
     EXPECT_FALSE(control<QWidget>("txtTel")->isEnabled() || control<QWidget>("cmdTelChaXun")->isEnabled());
