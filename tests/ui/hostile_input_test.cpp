@@ -107,17 +107,15 @@ QString shapeOf(const QString &address)
 // Names of the programs this process runs now (a child between fork and exec still bears ours).
 QStringList runningChildren()
 {
+    const auto read = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed() : QByteArray();
+    };
     QStringList names;
-    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile children(QStringLiteral("/proc/self/task/%1/children").arg(task));
-        if (!children.open(QIODevice::ReadOnly))
-            continue;
-        for (const QByteArray &pid : children.readAll().split(' ')) {
-            QFile name(QStringLiteral("/proc/%1/comm").arg(QString::fromLatin1(pid.trimmed())));
-            if (!pid.trimmed().isEmpty() && name.open(QIODevice::ReadOnly))
-                names << QString::fromLocal8Bit(name.readAll().trimmed());
-        }
-    }
+    for (const QString &task : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        for (const QByteArray &pid : read(QStringLiteral("/proc/self/task/%1/children").arg(task)).split(' '))
+            if (const QByteArray name = read("/proc/" + QString::fromLatin1(pid) + "/comm"); !name.isEmpty())
+                names << QString::fromLocal8Bit(name); // nothing for a child gone meanwhile
     return names;
 }
 
