@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
@@ -147,6 +148,13 @@ TEST_F(Form1Window, LevelButtonsKeepAndFeatureButtonsResetOnlyTheListedPanels)
         EXPECT_TRUE(child("Label10")->isHidden());
         EXPECT_NE(shownText(child("lblShouJiZZ")), "dirty");
     }
+}
+
+// The designed Chinese fonts must land on installed families that render Chinese, not on a fallback.
+TEST_F(Form1Window, ChineseDesignFontsResolveToInstalledCjkFamilies)
+{
+    for (const char *control : {"lblShouJiHao", "txtIPTT", "Label18"})
+        EXPECT_TRUE(QFontInfo(child(control)->font()).family().contains("CJK")) << control;
 }
 
 TEST_F(Form1Window, LongLabelsWrapAndFitTheirDesignHeight)
