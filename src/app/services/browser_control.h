@@ -21,7 +21,8 @@ public:
     explicit BrowserControl(QObject *parent = nullptr);
     ~BrowserControl() override;
 
-    // A newer navigation supersedes one still in flight: the older page is dropped.
+    // A newer navigation supersedes one still in flight: the older page is dropped. Never throws: a
+    // load that cannot even start arrives as the error document too.
     void Navigate(const QString &address);
 
     // No dialog boxes of the control's own; there are none here, the setting is only kept.

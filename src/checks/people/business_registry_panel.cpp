@@ -59,15 +59,9 @@ void BusinessRegistryPanel::Command1_Click()
     const RegionSites *row = findRegionSites(provinceMode ? RegionMode::Province : RegionMode::City, text);
     if (row) {
         writeCaption(ui.Label3, row->registry);
-        if (!isLinkCaption(row->credit))
-            ui.Label4->setEnabled(false);
         writeCaption(ui.Label4, row->credit);
     } else if (text.isEmpty()) {
         showMessage(this, MessageIcon::Critical, QStringLiteral("错误"), QStringLiteral("请选择省/市以便查询！"));
-        ui.Command1->setEnabled(true);
-        // The captions stay, so a message they hold must not become clickable.
-        enableLinksByCaption();
-        return;
     }
     ui.Command1->setEnabled(true);
     enableLinksByCaption();

@@ -5,8 +5,6 @@
 #include "app/services/pending_query.h"
 #include "checks/people/celebrity.h"
 
-#include <exception>
-
 namespace fendrake {
 
 namespace {
@@ -40,27 +38,15 @@ void CelebrityPanel::cmdMXCX_Click()
     ui.lblMX4->setText(kTopicsCaption);
     ui.lblMX5->setText(kFollowersCaption);
 
-    if (!m_web || !m_pending) {
-        showCritical(kNoResult);
-        finishQuery();
-        return;
-    }
     m_pending->set();
     ui.cmdMXCX->setEnabled(false);
     ui.txtMXName->setEnabled(false);
-    try {
-        m_web->Navigate(celebrityForumAddress(ui.txtMXName->text()));
-    } catch (const std::exception &) {
-        // No page would ever answer the flag: end the query here rather than leave the panel locked.
-        m_pending->take();
-        showCritical(kNoResult);
-        finishQuery();
-    }
+    m_web->Navigate(celebrityForumAddress(ui.txtMXName->text()));
 }
 
 void CelebrityPanel::WebMX_DocumentComplete(const QString &)
 {
-    if (!m_pending || !m_pending->take())
+    if (!m_pending->take())
         return;
     ui.lblMX6->setText(QStringLiteral("正在评估明星信息..."));
     // A failed load arrives as an empty document, which holds no marker: the failure path below.

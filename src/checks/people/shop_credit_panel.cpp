@@ -128,12 +128,11 @@ void ShopCreditPanel::shopPageLoaded()
     endQuery();
 }
 
-// No page, nor year, of another shop may stand in for the one that could not be read.
+// No page of another shop may stand in for the one that could not be read.
 void ShopCreditPanel::showRatingFailure()
 {
     PageText.clear();
     TBResultURL.clear();
-    ui.Text12->clear();
     showMessage(this, MessageIcon::Critical, QStringLiteral("错误"),
                 joinMessageLines({QStringLiteral("读取店铺信用信息时出现错误，错误原因："),
                                   QStringLiteral("1.淘宝服务器繁忙，不能响应您的请求，请稍后再试！"),
