@@ -89,8 +89,6 @@ const QStringList kPanels = [] {
     return panels;
 }();
 
-// A feature button shows exactly its panel and focuses its input. A level button then shows its group and the
-// intro again, the level buttons below it moved up so that its group shows beneath it.
 TEST_F(Form1Window, FeatureAndLevelButtonsShowExactlyTheirPanelOrGroup)
 {
     const std::tuple<const char *, const char *, int, int> levels[] = {
@@ -119,8 +117,6 @@ TEST_F(Form1Window, FeatureAndLevelButtonsShowExactlyTheirPanelOrGroup)
     }
 }
 
-// A level button keeps every panel's contents. Every feature button resets the nine listed panels and
-// leaves the others' inputs and results as their queries left them.
 TEST_F(Form1Window, LevelButtonsKeepAndFeatureButtonsResetOnlyTheListedPanels)
 {
     const QStringList reset = {"txtIP",    "txtShouJi", "txtLiuXing", "txtSLURL",        "txtRenQi",
@@ -150,15 +146,11 @@ TEST_F(Form1Window, LevelButtonsKeepAndFeatureButtonsResetOnlyTheListedPanels)
     }
 }
 
-// The designed Chinese fonts must land on installed families that render Chinese, not on a fallback.
-TEST_F(Form1Window, ChineseDesignFontsResolveToInstalledCjkFamilies)
+// The designed Chinese fonts land on installed families that render Chinese, and long labels fit in them.
+TEST_F(Form1Window, ChineseFontsAreInstalledAndLongLabelsWrapWithinTheirDesignHeight)
 {
     for (const char *control : {"lblShouJiHao", "txtIPTT", "Label18"})
         EXPECT_TRUE(QFontInfo(child(control)->font()).family().contains("CJK")) << control;
-}
-
-TEST_F(Form1Window, LongLabelsWrapAndFitTheirDesignHeight)
-{
     const QList<fendrake::WrapLabel *> labels = m_form.findChildren<fendrake::WrapLabel *>();
     EXPECT_GE(labels.size(), 10);
     for (const fendrake::WrapLabel *label : labels) {
@@ -170,7 +162,6 @@ TEST_F(Form1Window, LongLabelsWrapAndFitTheirDesignHeight)
     }
 }
 
-// The region lists are filled at set-up, nothing chosen yet.
 TEST_F(Form1Window, SetUpFillsTheRegionListsWithNothingChosen)
 {
     EXPECT_FALSE(m_form.isSecondCopy());
@@ -215,7 +206,6 @@ TEST_F(Form1Window, EachBoxSwallowsItsForbiddenCharactersAndKeepsTheRest)
     }
 }
 
-// Enter in the area code moves on to the number box when that box can take the focus, and clears nothing.
 TEST_F(Form1Window, EnterInAreaCodeMovesFocusToTheNumberBoxWhenItCanTakeIt)
 {
     click("cmdGaoji");
@@ -235,8 +225,6 @@ TEST_F(Form1Window, EnterInAreaCodeMovesFocusToTheNumberBoxWhenItCanTakeIt)
     }
 }
 
-// Another window of the program puts the focus back into Text5; a message box or a foreign window
-// leaves it where it was.
 TEST_F(Form1Window, ActivationPutsTheFocusIntoText5OnlyFromAProgramWindow)
 {
     EXPECT_EQ(QApplication::focusWidget(), child("Text5")) << "first activation";

@@ -71,7 +71,6 @@ TEST_F(HostCountQuery, AnythingButAHostNameStartsNoProcess)
     EXPECT_EQ(starts(), QString());
 }
 
-// Enter runs the command on the name alone; a stalled, silent or missing command ends in a failure text.
 TEST_F(HostCountQuery, EnterListsTheAddressesOrEndsInAFailureText)
 {
     setNslookupTimeLimit(std::chrono::milliseconds(500));

@@ -65,7 +65,6 @@ TEST_F(TelephoneChecks, FixedLinePageCompletesTheQueryAfterAPanelResetAndOnlyOnc
     EXPECT_TRUE(boxes().isEmpty());
 }
 
-// A rate-limit notice ends in red; a number too short is refused and emptied.
 TEST_F(TelephoneChecks, FixedLineNoticeEndsRedAndAShortNumberIsRefused)
 {
     m_server.addPrefix("tel.fendrake.net", "/dh/", "tel.fendrake.net/dh/rate_limited.html");
