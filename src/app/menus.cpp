@@ -101,6 +101,7 @@ template <typename Window> void Menus::showShared(QPointer<SecondaryWindow> &slo
     if (!slot) {
         auto *window = new Window();
         slot = window;
+        m_made.removeIf([](const QPointer<SecondaryWindow> &made) { return made.isNull(); });
         m_made.append(window);
         connect(window, &SecondaryWindow::unloaded, this, [&slot, window] {
             if (slot == window)
