@@ -45,7 +45,7 @@ TEST_F(OneBoxQuery, IdentityCardEnterShowsTheUpperCasedNumbersFactsAndRefusalsSa
 }
 
 // On the demo's routes: a forum with figures for any name; 无名氏 has none, 某某 is closed (its
-// page also says "吧尚未建立"), 测试 lacks the third count.
+// page also says "吧尚未建立"), 测试 lacks the third count, 新人 has no follower line.
 TEST_F(OneBoxQuery, CelebrityEachPageEndsInItsFiguresOrItsMessage)
 {
     ASSERT_TRUE(m_server.loadRouteFile(QDir(m_server.fixturesDir()).filePath("demo-routes.txt")));
@@ -60,6 +60,7 @@ TEST_F(OneBoxQuery, CelebrityEachPageEndsInItsFiguresOrItsMessage)
         {"无名氏", "%CE%DE%C3%FB%CA%CF", "此明星知名度过低或根本不存在！", idle},
         {"测试", "%B2%E2%CA%D4", "没有查询到结果，可能由于服务器问题或网络问题，请稍后重试！",
          "局限性人气指标：1234#|广泛性人气指标：56789#|流行趋势硬指标：|流行趋势总指标："},
+        {"新人", "%D0%C2%C8%CB", "", "局限性人气指标：1234#|广泛性人气指标：56789#|流行趋势硬指标：321#|流行趋势总指标："},
     };
     // clang-format on
     for (const auto &[name, sent, message, captions] : cases) {

@@ -109,7 +109,7 @@ TEST_F(SiteSafetyChecks, PagesGiveTheirVerdicts)
         {kUs, kUnsafe + kSafe + block + "恶意行为详情", "查询完毕 imgSafe 000000"},
         {kUs, kUnsafe + block, usFailed, true},
         {kUs, "没有任何结果。" + kSafe, "查询完毕 imgNoKnow 000000"},
-        {kUs, "网站安全中心", usFailed, true}, // no verdict at all
+        {kUs, "网站安全中心", "查询完毕  000000"}, // no verdict at all
         {kGm, "检测结果 当前状态：安全 最近检测：昨天", "当前状态：安全"}, {kGm, "当前状态： 安全", "当前状态："},
         {kGm, "当前状态：发现挂马", "当前状态：发现挂马"},
     };

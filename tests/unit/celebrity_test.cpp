@@ -8,7 +8,7 @@
 
 using namespace fendrake;
 
-// The figures in reading order, joined by "|", up to the first that could not be cut.
+// The figures in reading order, joined by "|", up to the first that was not cut; "!" when a cut failed.
 static QString figuresOf(const QString &text)
 {
     const CelebrityFigures f = celebrityFigures(text);
@@ -18,10 +18,10 @@ static QString figuresOf(const QString &text)
             break;
         read.append(*figure);
     }
-    return read.join(u'|');
+    return read.join(u'|') + (f.complete ? "" : "!");
 }
 
-TEST(CelebrityFigures, CutsEachFigureBetweenItsMarkersAndStopsAtTheFirstFailure)
+TEST(CelebrityFigures, CutsEachFigureBetweenItsMarkersStopsAtTheFirstFailureAndNeedsNoFollowerLine)
 {
     const QString counts = QStringLiteral("本吧共有主题数1234个，贴子数56789篇，");
     const QString fans = QStringLiteral("本吧粉丝：88 取消 »\r\n");
@@ -30,12 +30,13 @@ TEST(CelebrityFigures, CutsEachFigureBetweenItsMarkersAndStopsAtTheFirstFailure)
         {counts + QStringLiteral("会员数321人\r\n") + fans, "1234|56789|321|88 取消 "},
         {counts + QStringLiteral("会员数321\r\n") + fans, "1234|56789|32|88 取消 "},
         {counts + QStringLiteral("会员数3\r\n") + fans, "1234|56789||88 取消 "},
-        {counts + QStringLiteral("会员数\r\n") + fans, "1234|56789"},
-        {counts + QStringLiteral("会员数321人"), "1234|56789"},
+        {counts + QStringLiteral("会员数\r\n") + fans, "1234|56789!"},
+        {counts + QStringLiteral("会员数321人"), "1234|56789!"},
         {counts + QStringLiteral("会员数321人\r\n关注：88 »\r\n"), "1234|56789|321"},
-        {QStringLiteral("本吧共有主题数1234个，贴子数56789\r\n"), "1234"},
-        {QStringLiteral("篇，共有主题数1个，贴子数2\r\n"), "1"},
-        {QStringLiteral("主题1234个，贴子数56789篇，会员数321人\r\n") + fans, ""}};
+        {counts + QStringLiteral("会员数321人\r\n本吧粉丝：88"), "1234|56789|321!"},
+        {QStringLiteral("本吧共有主题数1234个，贴子数56789\r\n"), "1234!"},
+        {QStringLiteral("篇，共有主题数1个，贴子数2\r\n"), "1!"},
+        {QStringLiteral("主题1234个，贴子数56789篇，会员数321人\r\n") + fans, "!"}};
     for (const auto &[text, figures] : cases)
         EXPECT_EQ(figuresOf(text), QString::fromUtf8(figures)) << text.toStdString();
 }

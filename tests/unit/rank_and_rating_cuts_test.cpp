@@ -35,7 +35,7 @@ TEST(PopularityRating, NotFoundWhenAMarkerIsMissingAndFailureWhenTheRatingIsNoNu
     const QString notFound = "网站流行度：没有找到该网站的信息";
     // clang-format off
     const std::pair<QString, std::optional<QString>> cases[] = {
-        {"搜狗评级:85.0/100", "网站流行度：85.0 分"}, {"满意度 3/100", notFound}, {"搜狗评级:85", notFound},
+        {"搜狗评级:85.0/100", "网站流行度：85.0 分"}, {"满意度 3/100", notFound}, {"搜狗评级:85", notFound}, {"", notFound},
         {"满意度 3/100 搜狗评级:85/100", std::nullopt}, {"搜狗评级:/100", std::nullopt}, {"搜狗评级:８５/100", std::nullopt}};
     // clang-format on
     for (const auto &[page, label] : cases)

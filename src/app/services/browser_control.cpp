@@ -26,6 +26,7 @@ struct BrowserControl::LoadedPage
 {
     QString address;
     HtmlDocument document;
+    bool answered = false;
 };
 
 namespace {
@@ -66,8 +67,9 @@ void BrowserControl::Navigate(const QString &address)
             const FetchedPage fetched = fetchPage(address);
             page.address = fetched.finalUrl.isEmpty() ? address : fetched.finalUrl;
             page.document = parseHtmlDocument(decodeGbk(fetched.body), QUrl(page.address));
+            page.answered = fetched.status >= 200 && fetched.status <= 299;
         } catch (const std::exception &) {
-            page = LoadedPage{address, {}};
+            page = LoadedPage{address, {}, false};
         }
         QMutexLocker lock(&shared->mutex);
         if (BrowserControl *control = shared->control) {
@@ -82,7 +84,7 @@ void BrowserControl::Navigate(const QString &address)
         QMetaObject::invokeMethod(
             this,
             [this, navigation, address] {
-                pageArrived(navigation, LoadedPage{address, {}});
+                pageArrived(navigation, LoadedPage{address, {}, false});
             },
             Qt::QueuedConnection);
     }
@@ -95,6 +97,7 @@ void BrowserControl::pageArrived(quint64 navigation, const LoadedPage &page)
     m_bodyText = page.document.text;
     m_links = page.document.links;
     m_locationUrl = page.address;
+    m_pageAnswered = page.answered;
     // A document without a title shows its address as the title, as a browser does.
     m_title = page.document.title.isEmpty() ? page.address : page.document.title;
 

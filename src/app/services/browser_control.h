@@ -11,7 +11,7 @@ namespace fendrake {
 // The hidden browser of the browser-driven checks. Navigate returns at once; the page is fetched
 // on a worker thread, and only when it has arrived is the document replaced and are the events
 // sent, queued on the control's thread. A failed or timed-out load gives an empty document and
-// the same events, so every check ends through its own missing-marker path.
+// the same events, so every check ends through its own missing-marker path or asks pageAnswered().
 class BrowserControl : public QObject
 {
     Q_OBJECT
@@ -32,6 +32,9 @@ public:
     QString bodyText() const { return m_bodyText; }
     QStringList links() const { return m_links; }
     QString title() const { return m_title; }
+    // True when the document now shown is a page the server answered with 2xx; false for the error
+    // document of a failed load and for a server's error page.
+    bool pageAnswered() const { return m_pageAnswered; }
     // The address of the document now shown, after any redirection.
     QString LocationURL() const { return m_locationUrl; }
 
@@ -53,6 +56,7 @@ private:
     QStringList m_links;
     QString m_title;
     QString m_locationUrl;
+    bool m_pageAnswered = false;
 };
 
 } // namespace fendrake

@@ -66,14 +66,18 @@ CelebrityFigures celebrityFigures(const QString &pageText)
     if (!figures.trend)
         return figures;
 
+    // Without its marker the follower cut would show the page's first line as the figure.
     const qint64 followerMarker = FindMarker(QStringLiteral("本吧粉丝："), pageText);
-    if (followerMarker == 0)
+    if (followerMarker == 0) {
+        figures.complete = true;
         return figures;
+    }
     const qint64 p = followerMarker + 5;
     const qint64 c = findCharacter(pageText, kCarriageReturn, p);
     if (c == 0)
         return figures;
     figures.followers = cutText(pageText, p, (c - 1) - p);
+    figures.complete = figures.followers.has_value();
     return figures;
 }
 

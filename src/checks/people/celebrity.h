@@ -19,10 +19,11 @@ struct CelebrityFigures
 {
     std::optional<QString> topics;
     std::optional<QString> posts;
-    std::optional<QString> trend;     // behind the next "数" after the post count, less the line's last character
-    std::optional<QString> followers; // the follower line, less its last character, not yet cleaned
-
-    bool complete() const { return followers.has_value(); }
+    std::optional<QString> trend; // behind the next "数" after the post count, less the line's last character
+    // The follower line, less its last character, not yet cleaned; none on a forum page without one,
+    // which is no failure.
+    std::optional<QString> followers;
+    bool complete = false; // no cut failed
 };
 
 // The forum named after the person; the name is sent as typed, encoded only where it must be.

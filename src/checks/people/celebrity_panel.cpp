@@ -49,8 +49,13 @@ void CelebrityPanel::WebMX_DocumentComplete(const QString &)
     if (!m_pending->take())
         return;
     ui.lblMX6->setText(QStringLiteral("正在评估明星信息..."));
-    // A failed load arrives as an empty document, which holds no marker: the failure path below.
     MXPageText = m_web->bodyText();
+    // A load that failed or passed the fetch limits, or an error page, is no forum page.
+    if (!m_web->pageAnswered()) {
+        showCritical(kNoResult);
+        finishQuery();
+        return;
+    }
 
     switch (forumState(MXPageText)) {
     case ForumState::Closed:
@@ -75,7 +80,7 @@ void CelebrityPanel::WebMX_DocumentComplete(const QString &)
         ui.lblMX2->setText(kTrendCaption + *figures.trend + u'#');
     if (figures.followers)
         ui.lblMX5->setText(celebrityFollowerCaption(*figures.followers));
-    if (!figures.complete())
+    if (!figures.complete)
         showCritical(kNoResult);
     finishQuery();
 }

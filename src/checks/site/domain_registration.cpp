@@ -181,11 +181,6 @@ bool isReservedDomainPage(const QString &whoisText)
     return FindMarker(kWhoisReservedMarker.toString(), whoisText) != 0;
 }
 
-bool isWhoisPage(const QString &pageText)
-{
-    return pageText.contains(QLatin1String("domain"), Qt::CaseInsensitive);
-}
-
 QString rewriteWhoisText(QString text, std::span<const WhoisLabel> table)
 {
     for (const WhoisLabel &row : table)

@@ -28,10 +28,6 @@ QString whoisAddress(const QString &domain);
 
 bool isReservedDomainPage(const QString &whoisText);
 
-// Every page of the whois site, record or not, speaks of a domain; an error page or a page of
-// nothing but undecodable bytes does not, and is no answer to show.
-bool isWhoisPage(const QString &pageText);
-
 // Every row in order replaces each occurrence left to right, never rescanning its own replacement.
 QString rewriteWhoisText(QString text, std::span<const WhoisLabel> table = WhoisLabelTable);
 

@@ -25,12 +25,8 @@ void DomainRegistrationPanel::cmdYuMingChaXun_Click()
         // The fetch blocks the window's thread: paint the status now or it never shows.
         ui.txtYuMingJG->repaint();
 
-        const QString pageText = successPageText(whoisAddress(ui.txtYuMing->text()));
-        if (!isWhoisPage(pageText)) {
-            showQueryError();
-            return;
-        }
-        ui.txtYuMingJG->setPlainText(pageText);
+        // A page the service answered is shown whatever it holds; an error page is a failure.
+        ui.txtYuMingJG->setPlainText(successPageText(whoisAddress(ui.txtYuMing->text())));
         WhoisText = ui.txtYuMingJG->toPlainText();
         if (isReservedDomainPage(WhoisText)) {
             showQueryError();

@@ -39,9 +39,6 @@ std::optional<QString> popularityLabelText(const QString &pageText)
     const int opening = FindMarker(kRatingOpening, pageText);
     const qint64 markPos1 = opening + qint64(kRatingOpening.size());
     const qint64 markPos2 = FindMarker(kRatingClosing, pageText);
-    // A page with neither marker is no page of the rating service (an error page, an empty one).
-    if (opening == 0 && markPos2 == 0)
-        return std::nullopt;
     if (opening == 0 || markPos2 == 0)
         return kCaption + QStringLiteral("没有找到该网站的信息");
 

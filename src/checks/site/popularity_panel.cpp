@@ -47,7 +47,8 @@ void PopularityPanel::cmdLiuXingChaXun_Click()
         // The fetch blocks the window's thread: paint the status now or it never shows.
         repaint();
 
-        const std::optional<QString> label = popularityLabelText(GetHttpText(popularityAddress(site)));
+        // Only a page the engine answered may say it knows nothing of the site; an error page is a failure.
+        const std::optional<QString> label = popularityLabelText(successPageText(popularityAddress(site)));
         if (!label) {
             showPopularityFailure();
             return;

@@ -52,9 +52,6 @@ QString siteCheckAddress(const QString &address)
 
 std::optional<UrlSafetyReading> readUrlSafetyPage(const QString &pageText)
 {
-    if (pageText.isEmpty())
-        return std::nullopt;
-
     UrlSafetyReading reading;
     qsizetype first = -1;
     for (const FinalSentence &row : kFinalSentences) {
@@ -70,9 +67,8 @@ std::optional<UrlSafetyReading> readUrlSafetyPage(const QString &pageText)
         reading.picture = SafetyPicture::Unsafe;
 
     const int blockStart = FindMarker(kBlockStart.toString(), pageText);
-    // Without any verdict the page is no answer (an error page, undecodable bytes): a failure.
     if (blockStart == 0)
-        return reading.picture == SafetyPicture::Unsafe ? std::optional(reading) : std::nullopt;
+        return reading;
     const int blockEnd = FindMarker(kBlockEnd.toString(), pageText);
     const std::optional<QString> block = cutText(pageText, blockStart, qint64(blockEnd) - blockStart);
     if (!block)

@@ -32,8 +32,8 @@ QString siteCheckAddress(const QString &address);
 
 // The verdict of the site-check page. The first safe or not-rated sentence ends the reading; the
 // unsafe sentence alone leads on to the behaviour block, from the first "恶意行为：" up to the
-// first "恶意行为详情". nullopt: a page without any verdict (the load failed, an error page) or a
-// block that cannot be cut (its end marker missing or before its start).
+// first "恶意行为详情". A page without a verdict or a block gives no picture. nullopt: a block that
+// cannot be cut (its end marker missing or before its start).
 std::optional<UrlSafetyReading> readUrlSafetyPage(const QString &pageText);
 
 } // namespace fendrake

@@ -47,7 +47,6 @@ void UrlSafetyPanel::cmdUS_Click()
         ui.txtUS->setText(USQueryURL);
     ui.lblUS->setText(QStringLiteral("正在连接服务器..."));
     m_pending->set();
-    // A load that fails or passes the fetch limits arrives as an empty document: the failure path.
     m_web->Navigate(siteCheckAddress(USQueryURL));
 }
 
@@ -63,7 +62,9 @@ void UrlSafetyPanel::WebUS_DocumentComplete()
         return;
     ui.lblUS->setText(QStringLiteral("正在分析网址安全信息..."));
     SafetyPageText = m_web->bodyText();
-    const std::optional<UrlSafetyReading> reading = readUrlSafetyPage(SafetyPageText);
+    // A load that failed or passed the fetch limits, or an error page, is no page to read.
+    const std::optional<UrlSafetyReading> reading =
+        m_web->pageAnswered() ? readUrlSafetyPage(SafetyPageText) : std::nullopt;
     if (!reading) {
         showSafetyFailure();
         return;
