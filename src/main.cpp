@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 #include "app/form1.h"
 #include "app/form4.h"
+#include "app/program_end.h"
 #include "app/single_instance.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
     // closing ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     fendrake::SingleInstance instance;
+    fendrake::installProcessEnd();
     {
         fendrake::Form4 splash;
         if (!splash.Form_Initialize())

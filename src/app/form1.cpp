@@ -5,6 +5,7 @@
 #include "app/hot_key.h"
 #include "app/input_keys.h"
 #include "app/menus.h"
+#include "app/program_end.h"
 #include "app/region_lists.h"
 #include "app/services/browser_control.h"
 #include "app/single_instance.h"
@@ -12,9 +13,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLayout>
-#include <QThread>
 
 #include <exception>
 
@@ -35,15 +34,6 @@ template <typename Step> void guarded(Step step)
         step();
     } catch (const std::exception &) {
     }
-}
-
-// Ends the run at once: the event loop returns and main unwinds; no window is asked anything.
-// Without a running loop (a window driven by a test) there is no run to end, and exit() would
-// leave every later event loop of the process ending at once.
-void endProgram()
-{
-    if (QThread::currentThread()->loopLevel() > 0)
-        QCoreApplication::exit(0);
 }
 
 } // namespace

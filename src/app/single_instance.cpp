@@ -48,6 +48,13 @@ bool SingleInstance::anotherCopyRunning()
     return m_lock->error() == QLockFile::LockFailedError;
 }
 
+void SingleInstance::release()
+{
+    if (m_held)
+        m_lock->unlock();
+    m_held = false;
+}
+
 SingleInstance *SingleInstance::current()
 {
     return g_current;

@@ -22,6 +22,9 @@ public:
     // Takes the lock on first use; true while another live copy holds it.
     bool anotherCopyRunning();
 
+    // Gives the lock up before the run ends, so that a start right after is the first copy.
+    void release();
+
     // The program's own guard while it exists, for the windows' load-time tests; none in tests
     // that build windows on their own.
     static SingleInstance *current();
