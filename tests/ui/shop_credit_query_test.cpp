@@ -20,18 +20,23 @@ protected:
     {
         QueryPanelTest::SetUp();
         openPanel("cmdGaoji", "Command7");
-        for (const auto &[name, page] :
-             {std::pair("abc", "results"), {"badshop", "bad_results"}, {"nobody", "none"}, {"", "none"}})
+        for (const auto &[name, page] : {std::pair("abc", "results"),
+                                         {"badshop", "bad_results"},
+                                         {"bare", "bare_results"},
+                                         {"nobody", "none"},
+                                         {"", "none"}})
             m_server.addPrefix(kSearchHost, kSearchPath + name,
                                QStringLiteral("shopsearch.fendrake.net/%1.html").arg(page));
+        m_server.addPrefix("shop123.fenshop.cn", "/", "shop1001.fenshop.cn/index.html");
     }
 
     QAbstractButton *button(const char *name) const { return control<QAbstractButton>(name); }
 };
 
-// First: four links before the shop fail the test (relative, letter, no slash, a page of a shop), and a script
+// First: four links before the shop fail the test (relative, letter, https, a page of a shop), and a script
 // link to a rating page is passed over. Second: no "卖家信息" leaves the buyer credit empty, no creation time
-// leaves the year empty. Third: no shop, and nothing left of the last one.
+// leaves the year empty. Third: a shop linked without its final slash is read with it, as a browser lists it,
+// after a page of the same shop. Fourth: no shop, and nothing left of the last one.
 TEST_F(ShopCreditQuery, FirstShopAndRatingLinksAreFollowedAndTheRatingPageIsCutAndOpenedOnce)
 {
     struct Row // flags: Check2 to Check6, protection, violations, refund disputes, complaints, penalties
@@ -43,6 +48,8 @@ TEST_F(ShopCreditQuery, FirstShopAndRatingLinksAreFollowedAndTheRatingPageIsCutA
         {"a.b c", "abc", "shop1001.fenshop.cn/", "rate.fenshop.cn/user-rate-1001.htm", "1|0|0|0|0", "12345", "356", "2009",
          ""},
         {" bad.shop ", "badshop", "shop2002.fenshop.cn/", "rate.fenshop.cn/user-rate-2002.htm", "0|1|0|1|0", "320", "", "",
+         ""},
+        {"bare", "bare", "shop123.fenshop.cn/", "rate.fenshop.cn/user-rate-1001.htm", "1|0|0|0|0", "12345", "356", "2009",
          ""},
         {"nobody", "nobody", "", "", "0|0|0|0|0", "", "", "", "没有找到相应的店铺信息!"},
     };

@@ -111,3 +111,40 @@ TEST(VisibleTextTest, DocumentGivesTextTitleAndResolvedLinksInOrder)
               QStringList({"http://site.test/x?q=1", "http://site.test/dir/y.html", "http://other.test/z",
                            "http://site.test/dir/page.html", "http://site.test/x?q=1"}));
 }
+
+// Links read as a browser's link list gives them; an href that does not parse stays as written.
+TEST(VisibleTextTest, LinksAreSerialisedAsABrowserReportsThem)
+{
+    const std::pair<QString, QString> rows[] = {
+        {"http://shop123.fenshop.cn", "http://shop123.fenshop.cn/"},
+        {"HTTP://Shop.FenShop.CN:80/Dir?Q#F", "http://shop.fenshop.cn/Dir?Q#F"},
+        {"https://h.test:443", "https://h.test/"},
+        {"http://h.test:8080?x", "http://h.test:8080/?x"},
+        {"next.html?a=1", "http://site.test/dir/next.html?a=1"},
+        {"//other.test", "http://other.test/"},
+        {"\\up", "http://site.test/up"},
+        {"?q", "http://site.test/dir/page.html?q"},
+        {"#top", "http://site.test/dir/page.html?p=1#top"},
+        {"../a/./b/%2E%2e/c/..", "http://site.test/a/"},
+        {"/路径/页", "http://site.test/%E8%B7%AF%E5%BE%84/%E9%A1%B5"},
+        {"/s?q=张三&r=丂", "http://site.test/s?q=%D5%C5%C8%FD&r=%81@"},
+        {"/s?e=😀#张", "http://site.test/s?e=%26%23128512%3B#%E5%BC%A0"},
+        {"/a b?c d'", "http://site.test/a%20b?c%20d%27"},
+        {"/a%20b%zz%7e?x=%2F", "http://site.test/a%20b%zz%7e?x=%2F"},
+        {" \t\nhttp://h.test/a\tb\nc\r\n ", "http://h.test/abc"},
+        {"http://0x7F.1/", "http://127.0.0.1/"},
+        {"http://Bücher.test/", "http://xn--bcher-kva.test/"},
+        {"http://u:p@h.test/", "http://u:p@h.test/"},
+        {"mailto:张@x.cn", "mailto:%E5%BC%A0@x.cn"},
+        {"javascript:open('http://x.test/a b')", "javascript:open('http://x.test/a b')"},
+        {"http://a b/", "http://a b/"},
+        {"http://1.2.3.256/", "http://1.2.3.256/"},
+        {"http://h.test:99999/", "http://h.test:99999/"},
+    };
+    for (const auto &[href, expected] : rows) {
+        SCOPED_TRACE(href.toStdString());
+        const HtmlDocument document =
+            parseHtmlDocument("<a href=\"" + href + "\">x</a>", QStringLiteral("http://site.test/dir/page.html?p=1"));
+        EXPECT_EQ(document.links, QStringList{expected});
+    }
+}

@@ -1,5 +1,7 @@
 #include "app/services/visible_text.h"
 
+#include "app/services/link_address.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 
@@ -634,7 +636,7 @@ QString visibleText(const QString &html)
     return renderText(parsed.root());
 }
 
-HtmlDocument parseHtmlDocument(const QString &html, const QUrl &baseUrl)
+HtmlDocument parseHtmlDocument(const QString &html, const QString &baseAddress)
 {
     const ParsedHtml parsed(prepareHtml(html));
     HtmlDocument document;
@@ -658,8 +660,7 @@ HtmlDocument parseHtmlDocument(const QString &html, const QUrl &baseUrl)
         const GumboAttribute *href = gumbo_get_attribute(&node->v.element.attributes, "href");
         if (!href)
             return;
-        const QUrl target(QString::fromUtf8(href->value).trimmed());
-        document.links.append(baseUrl.isEmpty() ? target.toString() : baseUrl.resolved(target).toString());
+        document.links.append(linkAddress(QString::fromUtf8(href->value), baseAddress));
     });
     return document;
 }

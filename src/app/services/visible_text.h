@@ -15,9 +15,15 @@ struct HtmlDocument
 {
     QString text;      // as visibleText()
     QString title;     // the document's title, blanks collapsed
-    QStringList links; // href of every <a>/<area>, made absolute against the base, in document order
+    QStringList links; // href of every <a>/<area> as a browser reports it (linkAddress), in document order
 };
 
-HtmlDocument parseHtmlDocument(const QString &html, const QUrl &baseUrl);
+HtmlDocument parseHtmlDocument(const QString &html, const QString &baseAddress);
+
+// A QUrl has already re-encoded its address (it decodes and re-cases escapes): pass the address as fetched.
+inline HtmlDocument parseHtmlDocument(const QString &html, const QUrl &baseUrl)
+{
+    return parseHtmlDocument(html, baseUrl.toString(QUrl::FullyEncoded));
+}
 
 } // namespace fendrake
