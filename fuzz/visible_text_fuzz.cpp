@@ -3,7 +3,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QUrl>
 
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data + 1), qsizetype(size - 1));
     const QString html = (data[0] & 1) ? fendrake::decodeGbk(bytes) : QString::fromUtf8(bytes);
     fendrake::visibleText(html);
-    fendrake::parseHtmlDocument(html, QUrl(QStringLiteral("http://fuzz.test/dir/page.html?q=1")));
+    fendrake::parseHtmlDocument(html, QStringLiteral("http://fuzz.test/dir/page.html?q=1"));
     return 0;
 }

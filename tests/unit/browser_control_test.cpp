@@ -63,7 +63,7 @@ protected:
 // An untitled page's title is its address: see the error document below.
 TEST_F(BrowserControlTest, EventsFollowNavigateInLoadOrderAndTheDocumentIsTheRedirectedGbkPage)
 {
-    server.addRedirect(kHost, "/start", address("/dir/a.html"));
+    server.addRedirect(kHost, "/start", "HTTP://Browser.Test:80/dir/a.html"); // LocationURL as a browser gives it
     page("/dir/a.html", "<head><title>第一页</title></head><body><a href=\"next.html\">下一页</a> "
                         "<a href=\"http://other.test/x\">外</a></body>");
     BrowserControl control;

@@ -1,12 +1,12 @@
 #include "app/services/browser_control.h"
 
 #include "app/services/http_fetch.h"
+#include "app/services/link_address.h"
 #include "app/services/visible_text.h"
 
 #include <QMetaObject>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QUrl>
 
 #include <exception>
 #include <system_error>
@@ -65,8 +65,8 @@ void BrowserControl::Navigate(const QString &address)
         page.address = address;
         try {
             const FetchedPage fetched = fetchPage(address);
-            page.address = fetched.finalUrl.isEmpty() ? address : fetched.finalUrl;
-            page.document = parseHtmlDocument(decodeGbk(fetched.body), QUrl(page.address));
+            page.address = browserAddress(fetched.finalUrl.isEmpty() ? address : fetched.finalUrl);
+            page.document = parseHtmlDocument(decodeGbk(fetched.body), page.address);
             page.answered = fetched.status >= 200 && fetched.status <= 299;
         } catch (const std::exception &) {
             page = LoadedPage{address, {}, false};

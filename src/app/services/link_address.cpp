@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <limits>
 #include <optional>
 #include <string_view>
 
@@ -166,59 +165,6 @@ QByteArray percentDecode(QStringView text)
     return out;
 }
 
-// An IPv4 part as browsers read it: decimal, "0x" hexadecimal or "0" octal. Too large a value reads as the
-// largest, which every caller refuses.
-std::optional<quint64> ipv4Number(QStringView part)
-{
-    if (part.isEmpty())
-        return std::nullopt;
-    int radix = 10;
-    if (part.startsWith(u"0x", Qt::CaseInsensitive)) {
-        radix = 16;
-        part = part.sliced(2);
-    } else if (part.size() > 1 && part[0] == u'0') {
-        radix = 8;
-        part = part.sliced(1);
-    }
-    for (const QChar c : part) {
-        const int digit = isAsciiDigit(c)   ? c.unicode() - u'0'
-                          : isAsciiAlpha(c) ? (c.unicode() | 0x20) - u'a' + 10
-                                            : 99;
-        if (digit >= radix)
-            return std::nullopt;
-    }
-    bool ok = part.isEmpty();
-    const quint64 value = ok ? 0 : part.toULongLong(&ok, radix);
-    return ok ? value : std::numeric_limits<quint64>::max();
-}
-
-// A host whose last label is a number is an IPv4 address, or no host at all.
-std::optional<std::optional<QString>> asIpv4(const QString &domain)
-{
-    QList<QStringView> parts = QStringView(domain).split(u'.');
-    if (parts.size() > 1 && parts.last().isEmpty())
-        parts.removeLast();
-    const QStringView last = parts.last();
-    const bool allDigits = !last.isEmpty() && std::all_of(last.begin(), last.end(), isAsciiDigit);
-    if (!allDigits && !ipv4Number(last))
-        return std::nullopt;
-    if (parts.size() > 4)
-        return std::optional<QString>();
-    quint64 address = 0;
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const std::optional<quint64> number = ipv4Number(parts[i]);
-        const bool isLast = i + 1 == parts.size();
-        if (!number || *number >= (isLast ? quint64(1) << (8 * (5 - parts.size())) : 256))
-            return std::optional<QString>();
-        address += isLast ? *number : *number << (8 * (3 - i));
-    }
-    return std::optional<QString>(QStringLiteral("%1.%2.%3.%4")
-                                      .arg(address >> 24)
-                                      .arg((address >> 16) & 0xFF)
-                                      .arg((address >> 8) & 0xFF)
-                                      .arg(address & 0xFF));
-}
-
 std::optional<QString> parseHost(QStringView text, bool special)
 {
     // IPv6 literals are kept as written; the checks' pages carry none.
@@ -234,8 +180,6 @@ std::optional<QString> parseHost(QStringView text, bool special)
     const QString domain = ascii ? decoded.toLower() : QString::fromLatin1(QUrl::toAce(decoded));
     if (domain.isEmpty() || std::any_of(domain.begin(), domain.end(), isForbiddenInDomain))
         return std::nullopt;
-    if (const auto ipv4 = asIpv4(domain))
-        return *ipv4;
     return domain;
 }
 

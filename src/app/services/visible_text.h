@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 
 namespace fendrake {
 
@@ -19,11 +18,5 @@ struct HtmlDocument
 };
 
 HtmlDocument parseHtmlDocument(const QString &html, const QString &baseAddress);
-
-// A QUrl has already re-encoded its address (it decodes and re-cases escapes): pass the address as fetched.
-inline HtmlDocument parseHtmlDocument(const QString &html, const QUrl &baseUrl)
-{
-    return parseHtmlDocument(html, baseUrl.toString(QUrl::FullyEncoded));
-}
 
 } // namespace fendrake
