@@ -2,6 +2,9 @@
 #include "wait.h"
 
 #include <QClipboard>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QMimeData>
 #include <QProcess>
@@ -9,6 +12,11 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+
+// Last: Xlib's macros clash with names of the headers above.
+#include <X11/Xlib.h>
 
 using fendrake::test::waitFor;
 
@@ -39,13 +47,22 @@ QStringList search(const QStringList &criteria, int ms)
     return found;
 }
 
+// Moves the pointer to that point of the window and clicks there with that button.
+void click(const QString &window, QPoint at, const char *button = "1")
+{
+    xdotool({"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y()), "click", button});
+}
+
 // The real program against the fixture proxy, with a lock folder of its own.
 class Program : public QProcess
 {
 public:
-    Program(const fendrake::test::FixtureServer &server, const QString &runtimeDir)
+    // leakCheck false: the sanitizers' leak check at the end (some 200 ms) is left out, for timing the end.
+    Program(const fendrake::test::FixtureServer &server, const QString &runtimeDir, bool leakCheck = true)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        if (!leakCheck)
+            environment.insert("ASAN_OPTIONS", environment.value("ASAN_OPTIONS") + ":detect_leaks=0");
         environment.insert("http_proxy", server.proxyAddress());
         environment.remove("no_proxy");
         environment.insert("XDG_RUNTIME_DIR", runtimeDir);
@@ -64,10 +81,30 @@ public:
         waitForFinished(5000);
     }
 
+    // The xdotool calls may already have seen the end, while they waited.
+    bool ended(int ms) { return state() == NotRunning || waitForFinished(ms); }
+
     // The program's window of that title, or an empty text when none shows within ms.
     QString window(const QString &title, int ms = kProgramWaitMs)
     {
         return search({"--pid", QString::number(processId()), "--name", title}, ms).value(0);
+    }
+
+    // Where frmMain's designed positions start in the main window: below the menu bar (frmMain stands at
+    // y -3 in the central widget, which is designed 413 high).
+    static QPoint frmMain(const QString &main)
+    {
+        const QString height = xdotool({"getwindowgeometry", "--shell", main}).filter("HEIGHT=").value(0);
+        return {0, height.mid(7).toInt() - 413 - 3};
+    }
+
+    // Opens the menu 文件 and waits for it to show; the arrow keys go on from there.
+    void openFileMenu(const QString &main)
+    {
+        const auto shown = [this] { return search({"--pid", QString::number(processId())}, 0).size(); };
+        const qsizetype before = shown();
+        click(main, {20, frmMain(main).y() / 2});
+        waitFor([&] { return shown() > before; });
     }
 };
 
@@ -188,11 +225,7 @@ TEST_F(ProgramTest, MultiLineBoxesPasteTextOnlyAndSurviveAnEmptyOrImageClipboard
     Program program(m_server, m_runtimeDir.path());
     const QString main = program.window(kMainTitle);
     ASSERT_FALSE(main.isEmpty());
-    const QString height = xdotool({"getwindowgeometry", "--shell", main}).filter("HEIGHT=").value(0);
-    const QPoint frmMain(0, height.mid(7).toInt() - 413 - 3); // below the menu bar
-    const auto click = [](const QString &window, QPoint at, const char *button = "1") {
-        xdotool({"mousemove", "--window", window, QString::number(at.x()), QString::number(at.y()), "click", button});
-    };
+    const QPoint frmMain = Program::frmMain(main);
     for (const auto &[name, level, button, place] : kBoxes) {
         SCOPED_TRACE(name);
         QString window = main;
@@ -202,7 +235,7 @@ TEST_F(ProgramTest, MultiLineBoxesPasteTextOnlyAndSurviveAnEmptyOrImageClipboard
                 click(main, frmMain + at);
             end += frmMain;
         } else {
-            click(main, {20, frmMain.y() / 2}); // 文件, then over to 帮助 and down to 在线升级
+            program.openFileMenu(main); // then over to 帮助 and down to 在线升级
             xdotool({"key", "Left", "Down", "Down", "Down", "Return"});
             ASSERT_FALSE((window = program.window("^软件升级$")).isEmpty());
         }
@@ -223,6 +256,104 @@ TEST_F(ProgramTest, MultiLineBoxesPasteTextOnlyAndSurviveAnEmptyOrImageClipboard
         }
     }
     EXPECT_EQ(m_server.requests().size(), 1u) << "no query started";
+}
+
+// Asks the window to close, as a window manager's close box does.
+void closeBox(const QString &window)
+{
+    static Display *const display = XOpenDisplay(nullptr);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window.toULong();
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XFlush(display);
+}
+
+// Every exit ends the program within 100 ms, inside the fault detection's one-second wait or the shop
+// evaluation's pause alike: nothing more is fetched and the lock is given up for the next start.
+TEST_F(ProgramTest, EveryExitEndsTheProgramAtOnceInsideAWait)
+{
+    ASSERT_TRUE(m_server.loadRouteFile(QDir(m_server.fixturesDir()).filePath("demo-routes.txt")));
+    const auto requests = [this] { return m_server.requests().size(); };
+    // Each returns once the program is in its wait; the fault detection's second step fetches, then it waits.
+    using Step = std::function<void(Program &, const QString &)>;
+    const std::pair<const char *, Step> waits[] = {
+        {"fault detection",
+         [&](Program &program, const QString &main) {
+             program.openFileMenu(main);
+             xdotool({"key", "Right", "Return"}); // 工具 > 故障检测
+             const QString form6 = search({"--name", "^Fendrake故障检测$"}, kProgramWaitMs).value(0);
+             xdotool({"windowmove", "--sync", form6, "600", "0"}); // off the main window's menu bar
+             const auto before = requests();
+             click(form6, {56, 352}); // 开始检测
+             ASSERT_TRUE(waitFor([&] { return requests() == before + 1; }, 5000));
+         }},
+        {"shop evaluation", [&](Program &, const QString &main) {
+             const QPoint frmMain = Program::frmMain(main);
+             for (const QPoint at : {QPoint(76, 394), QPoint(72, 304), QPoint(336, 32)}) // 高级, the shop, txtTB
+                 click(main, frmMain + at);
+             const auto before = requests();
+             xdotool({"type", "abc"});
+             xdotool({"key", "Return"});
+             ASSERT_TRUE(waitFor([&] { return requests() == before + 3; }, 5000)); // search, shop, rating
+             for (const auto &[at, typed] : {std::pair(QPoint(264, 240), "10"), {QPoint(400, 240), "1"}}) {
+                 click(main, frmMain + at); // Text7, Text8
+                 xdotool({"type", typed});
+             }
+             click(main, frmMain + QPoint(504, 212)); // 专家建议
+             QTest::qWait(300);
+         }}};
+    // Each gets ready, then ends the program by its last step.
+    const std::tuple<const char *, Step, std::function<void(const QString &)>> exits[] = {
+        {"退出",
+         [](Program &, const QString &main) {
+             const int y = Program::frmMain(main).y() + 398;
+             xdotool({"mousemove", "--window", main, "536", QString::number(y)});
+         },
+         [](const QString &) {
+             xdotool({"click", "--delay", "0", "1"});
+         }},
+        {"close box", [](Program &, const QString &) {}, closeBox},
+        {"文件 > 退出",
+         [](Program &program, const QString &main) {
+             program.openFileMenu(main);
+             xdotool({"key", "Down"});
+         },
+         [](const QString &) {
+             xdotool({"key", "Return"});
+         }},
+    };
+    for (const auto &[wait, during] : waits) {
+        for (const auto &[exit, ready, end] : exits) {
+            SCOPED_TRACE(std::string(wait) + ", " + exit);
+            Program program(m_server, m_runtimeDir.path(), false);
+            const QString main = program.window(kMainTitle);
+            ASSERT_FALSE(main.isEmpty()) << "not taken for a second copy";
+            during(program, main);
+            ready(program, main);
+            const auto fetched = requests();
+            QElapsedTimer clock;
+            clock.start();
+            end(main);
+            ASSERT_TRUE(program.ended(5000));
+            EXPECT_LT(clock.elapsed(), 100);
+            EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(program.exitCode(), 0);
+            EXPECT_EQ(requests(), fetched);
+            EXPECT_FALSE(QFile::exists(m_runtimeDir.filePath("fendrake.lock")));
+        }
+    }
+    // The end keeps the sanitizers' leak check: a leak would end the program with another code.
+    Program program(m_server, m_runtimeDir.path());
+    const QString main = program.window(kMainTitle);
+    ASSERT_FALSE(main.isEmpty());
+    closeBox(main);
+    ASSERT_TRUE(program.ended(10000));
+    EXPECT_EQ(program.exitCode(), 0);
 }
 
 } // namespace
