@@ -414,11 +414,16 @@ QString serialise(const Url &url)
 
 } // namespace
 
-QString linkAddress(const QString &href, const QString &documentAddress)
+QStringList linkAddresses(const QStringList &hrefs, const QString &documentAddress)
 {
     const std::optional<Url> base = parseUrl(documentAddress, nullptr, false);
-    const std::optional<Url> url = parseUrl(href, base ? &*base : nullptr, true);
-    return url ? serialise(*url) : href;
+    QStringList addresses;
+    addresses.reserve(hrefs.size());
+    for (const QString &href : hrefs) {
+        const std::optional<Url> url = parseUrl(href, base ? &*base : nullptr, true);
+        addresses.append(url ? serialise(*url) : href);
+    }
+    return addresses;
 }
 
 QString browserAddress(const QString &address)

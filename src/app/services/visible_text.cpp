@@ -660,8 +660,9 @@ HtmlDocument parseHtmlDocument(const QString &html, const QString &baseAddress)
         const GumboAttribute *href = gumbo_get_attribute(&node->v.element.attributes, "href");
         if (!href)
             return;
-        document.links.append(linkAddress(QString::fromUtf8(href->value), baseAddress));
+        document.links.append(QString::fromUtf8(href->value));
     });
+    document.links = linkAddresses(document.links, baseAddress);
     return document;
 }
 

@@ -14,7 +14,7 @@ struct HtmlDocument
 {
     QString text;      // as visibleText()
     QString title;     // the document's title, blanks collapsed
-    QStringList links; // href of every <a>/<area> as a browser reports it (linkAddress), in document order
+    QStringList links; // href of every <a>/<area> as a browser reports it (linkAddresses), in document order
 };
 
 HtmlDocument parseHtmlDocument(const QString &html, const QString &baseAddress);
